@@ -1,0 +1,18 @@
+#pragma once
+
+#include <windows.h>
+
+// Owns a CRITICAL_SECTION. Meets BasicLockable, so std::lock_guard is its scoped lock.
+class CriticalSection {
+public:
+    CriticalSection() noexcept;
+    ~CriticalSection();
+    CriticalSection(const CriticalSection&) = delete;
+    CriticalSection& operator=(const CriticalSection&) = delete;
+
+    void lock() noexcept;
+    void unlock() noexcept;
+
+private:
+    CRITICAL_SECTION m_section;
+};

@@ -1,0 +1,10 @@
+#include "log/LogFolder.h"
+
+std::wstring LogFolderPath(std::wstring_view commonAppData) {
+    std::wstring folder(commonAppData);
+    if (!folder.empty()) {
+        folder += L'\\';
+    }
+    folder += L"ToolLog\\";
+    return folder;
+}

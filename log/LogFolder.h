@@ -1,0 +1,8 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// The log folder, with a trailing backslash: "<common app data>\ToolLog\", or the relative
+// "ToolLog\" when the common application data folder is unknown (empty).
+std::wstring LogFolderPath(std::wstring_view commonAppData);
