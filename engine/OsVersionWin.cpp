@@ -1,7 +1,6 @@
 #include "engine/OsVersionWin.h"
 
 #include <windows.h>
-#include <intrin.h>
 
 namespace {
 
@@ -10,13 +9,18 @@ namespace {
 constexpr unsigned kMajorOffset = 0x118;
 constexpr unsigned kMinorOffset = 0x11C;
 const unsigned char* CurrentPeb() noexcept {
-    return reinterpret_cast<const unsigned char*>(__readgsqword(0x60));
+    // Plain asm: GCC's __readgsqword trips -Warray-bounds on the absolute address.
+    const unsigned char* peb = nullptr;
+    __asm__("movq %%gs:0x60, %0" : "=r"(peb));
+    return peb;
 }
 #elif defined(__i386__) || defined(_M_IX86)
 constexpr unsigned kMajorOffset = 0xA4;
 constexpr unsigned kMinorOffset = 0xA8;
 const unsigned char* CurrentPeb() noexcept {
-    return reinterpret_cast<const unsigned char*>(__readfsdword(0x30));
+    const unsigned char* peb = nullptr;
+    __asm__("movl %%fs:0x30, %0" : "=r"(peb));
+    return peb;
 }
 #else
 #error "the PEB layout is known for x86 and x86_64 only"
