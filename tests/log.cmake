@@ -7,12 +7,12 @@ halvane_fuzz_target(fuzz_log SOURCES fuzz/log_fuzz.cpp LIBS halvane_log_core)
 
 if(HALVANE_WINDOWS)
   halvane_win_test(log_win_test
-    SOURCES win/log/LogTestFolder.cpp win/log/LogFileTest.cpp win/log/LogRotationTest.cpp
+    SOURCES win/log/LogTestFolder.cpp win/log/LogTestFiles.cpp win/log/LogFileTest.cpp win/log/LogRotationTest.cpp
             win/log/LogConfigTest.cpp
     LIBS halvane_log)
   # Runs itself as child processes, each making its first GetInstance call from two threads.
   halvane_win_test(log_singleton_test
-    SOURCES win/log/LogTestFolder.cpp win/log/LogSingletonTest.cpp
+    SOURCES win/log/LogTestFiles.cpp win/log/LogSingletonTest.cpp
     LIBS halvane_log)
   if(HALVANE_RUN_WIN_TESTS)
     # Both write to the real ToolLog folder of the prefix; anything else that logs there must

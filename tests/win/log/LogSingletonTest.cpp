@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstdlib>
+#include <algorithm>
 #include <filesystem>
 #include <future>
 #include <string>
