@@ -1,9 +1,17 @@
 #include "log/CriticalSection.h"
 
-CriticalSection::CriticalSection() noexcept { InitializeCriticalSection(&m_section); }
+CriticalSection::CriticalSection() noexcept {
+    InitializeCriticalSection(&m_section);
+}
 
-CriticalSection::~CriticalSection() { DeleteCriticalSection(&m_section); }
+CriticalSection::~CriticalSection() {
+    DeleteCriticalSection(&m_section);
+}
 
-void CriticalSection::lock() noexcept { EnterCriticalSection(&m_section); }
+void CriticalSection::lock() noexcept {
+    EnterCriticalSection(&m_section);
+}
 
-void CriticalSection::unlock() noexcept { LeaveCriticalSection(&m_section); }
+void CriticalSection::unlock() noexcept {
+    LeaveCriticalSection(&m_section);
+}

@@ -4,7 +4,9 @@
 
 namespace {
 
-bool IsSpace(wchar_t c) noexcept { return c == L' ' || (c >= L'\t' && c <= L'\r'); }
+bool IsSpace(wchar_t c) noexcept {
+    return c == L' ' || (c >= L'\t' && c <= L'\r');
+}
 
 std::wstring_view Trim(std::wstring_view s) noexcept {
     while (!s.empty() && IsSpace(s.front())) {
@@ -40,6 +42,8 @@ int LeadingInt(std::wstring_view s) noexcept {
     return value < -static_cast<long long>(INT_MAX) ? INT_MAX : static_cast<int>(-value);
 }
 
-}  // namespace
+} // namespace
 
-bool PrintFlagFromValue(std::wstring_view value) noexcept { return LeadingInt(Trim(value)) == 1; }
+bool PrintFlagFromValue(std::wstring_view value) noexcept {
+    return LeadingInt(Trim(value)) == 1;
+}

@@ -32,7 +32,7 @@ bool ReadPrintFlag(const std::wstring& logFolder) {
     return PrintFlagFromValue(value);
 }
 
-}  // namespace
+} // namespace
 
 CLogSave& CLogSave::GetInstance() noexcept {
     // A function-local static is initialised exactly once even when threads race to it.

@@ -17,11 +17,11 @@ namespace {
 LogTime LocalNow() noexcept {
     SYSTEMTIME now{};
     GetLocalTime(&now);
-    return LogTime{now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond,
-                   now.wMilliseconds};
+    return LogTime{now.wYear,   now.wMonth,  now.wDay,         now.wHour,
+                   now.wMinute, now.wSecond, now.wMilliseconds};
 }
 
-}  // namespace
+} // namespace
 
 CLogSaveCloseFile::CLogSaveCloseFile(std::wstring logFolder) : CLogBase(std::move(logFolder)) {}
 

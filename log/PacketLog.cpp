@@ -2,10 +2,18 @@
 
 #include <utility>
 
-void CPacketLog::SetFileName(std::string fileName) { m_fileName = std::move(fileName); }
+void CPacketLog::SetFileName(std::string fileName) {
+    m_fileName = std::move(fileName);
+}
 
-void CPacketLog::SetText(std::string text) { m_text = std::move(text); }
+void CPacketLog::SetText(std::string text) {
+    m_text = std::move(text);
+}
 
-std::string CPacketLog::GetFileName() const { return m_fileName; }
+std::string CPacketLog::GetFileName() const {
+    return m_fileName;
+}
 
-std::string CPacketLog::GetText() const { return m_text; }
+std::string CPacketLog::GetText() const {
+    return m_text;
+}

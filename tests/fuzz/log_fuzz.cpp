@@ -53,7 +53,7 @@ void CheckPrintValue(const std::uint8_t* data, std::size_t size) {
     }
 }
 
-}  // namespace
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     CheckEntry(std::string_view(reinterpret_cast<const char*>(data), size));

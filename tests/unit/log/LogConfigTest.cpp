@@ -7,15 +7,15 @@
 namespace {
 
 TEST(PrintFlag, OneWithOrWithoutSurroundingWhiteSpaceTurnsPrintingOn) {
-    for (const wchar_t* value : {L"1", L" 1 ", L"\t1\t", L"  1", L"1  ", L"\r\n 1 \n", L"+1",
-                                 L"01", L"0001"}) {
+    for (const wchar_t* value :
+         {L"1", L" 1 ", L"\t1\t", L"  1", L"1  ", L"\r\n 1 \n", L"+1", L"01", L"0001"}) {
         EXPECT_TRUE(PrintFlagFromValue(value)) << "value: [" << value << "]";
     }
 }
 
 TEST(PrintFlag, AnyOtherNumberOrWordLeavesItOff) {
-    for (const wchar_t* value : {L"", L" ", L"-1", L"0", L"2", L"11", L"10", L"yes", L"true",
-                                 L"on", L"- 1", L"+-1", L"one", L"\x0661" /* Arabic-Indic 1 */}) {
+    for (const wchar_t* value : {L"", L" ", L"-1", L"0", L"2", L"11", L"10", L"yes", L"true", L"on",
+                                 L"- 1", L"+-1", L"one", L"\x0661" /* Arabic-Indic 1 */}) {
         EXPECT_FALSE(PrintFlagFromValue(value)) << "value: [" << value << "]";
     }
 }
@@ -30,8 +30,12 @@ TEST(PrintFlag, ReadsLikeWtoiUpToTheFirstNonDigit) {
 }
 
 TEST(PrintFlag, AnEmbeddedNulEndsTheNumber) {
-    EXPECT_TRUE(PrintFlagFromValue(std::wstring(L"1\0" L"5", 3)));
-    EXPECT_FALSE(PrintFlagFromValue(std::wstring(L"\0" L"1", 2)));
+    EXPECT_TRUE(PrintFlagFromValue(std::wstring(L"1\0"
+                                                L"5",
+                                                3)));
+    EXPECT_FALSE(PrintFlagFromValue(std::wstring(L"\0"
+                                                 L"1",
+                                                 2)));
 }
 
 TEST(PrintFlag, OutOfRangeNumbersSaturateInsteadOfWrapping) {
@@ -43,4 +47,4 @@ TEST(PrintFlag, OutOfRangeNumbersSaturateInsteadOfWrapping) {
     EXPECT_TRUE(PrintFlagFromValue(L"00000000000000000000000000000000000000001"));
 }
 
-}  // namespace
+} // namespace

@@ -54,4 +54,4 @@ TEST(LogEntry, HighBytesPassThroughUnchanged) {
     EXPECT_EQ(entry.size(), kLogStampLength + text.size() + 3);
 }
 
-}  // namespace
+} // namespace

@@ -59,4 +59,4 @@ TEST(PacketLog, CopiesAreIndependent) {
     EXPECT_EQ(packet.GetText(), "changed");
 }
 
-}  // namespace
+} // namespace

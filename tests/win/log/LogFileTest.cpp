@@ -13,7 +13,6 @@
 
 namespace {
 
-
 TEST(LogFile, ChineseEntryIsStampGbkTextAndCarriageReturnCarriageReturnLineFeed) {
     LogTestFolder root(L"chinese");
     CLogSave saver(root.AppData());
@@ -137,4 +136,4 @@ TEST(LogFile, HexEntryListsTheBytesOnOneLine) {
               (std::vector<std::string>{"01 AB 0A ", "plain"}));
 }
 
-}  // namespace
+} // namespace

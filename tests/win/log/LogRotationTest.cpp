@@ -135,4 +135,4 @@ TEST_F(LogRotation, TwoThreadsLoggingAcrossARotationLoseAndInterleaveNothing) {
     EXPECT_EQ(names, (std::vector<std::wstring>{kLogName, kLogName + L"bak"}));
 }
 
-}  // namespace
+} // namespace

@@ -55,8 +55,9 @@ TEST(LogSingletonChild, FirstUseFromTwoThreadsYieldsOneSaver) {
 DWORD RunChild(int index) {
     wchar_t self[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, self, MAX_PATH);
-    std::wstring command = L"\"" + std::wstring(self) +
-                           L"\" --gtest_filter=LogSingletonChild.FirstUseFromTwoThreadsYieldsOneSaver";
+    std::wstring command =
+        L"\"" + std::wstring(self) +
+        L"\" --gtest_filter=LogSingletonChild.FirstUseFromTwoThreadsYieldsOneSaver";
     SetEnvironmentVariableW(kChildVariable, std::to_wstring(index).c_str());
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
@@ -107,4 +108,4 @@ TEST(LogSingleton, LogFailureWritesAForcedEntryToTheToolLogFile) {
     EXPECT_EQ(bytes.substr(79), "\r\r\n");
 }
 
-}  // namespace
+} // namespace

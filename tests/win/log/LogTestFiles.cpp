@@ -26,8 +26,8 @@ bool IsStamp(std::string_view bytes) {
         return false;
     }
     for (std::size_t i = 0; i < kShape.size(); ++i) {
-        const bool ok = kShape[i] == 'd' ? (bytes[i] >= '0' && bytes[i] <= '9')
-                                         : bytes[i] == kShape[i];
+        const bool ok =
+            kShape[i] == 'd' ? (bytes[i] >= '0' && bytes[i] <= '9') : bytes[i] == kShape[i];
         if (!ok) {
             return false;
         }
