@@ -44,14 +44,4 @@ TEST(LogEntry, TextEndsAtItsFirstNulByte) {
     EXPECT_EQ(BuildLogEntry(kJune1st, text), "[2021-06-01 09:05:07 042ms]   ab\r\r\n");
 }
 
-TEST(LogEntry, HighBytesPassThroughUnchanged) {
-    std::string text;
-    for (int b = 0x80; b <= 0xFF; ++b) {
-        text += static_cast<char>(b);
-    }
-    const std::string entry = BuildLogEntry(kJune1st, text);
-    EXPECT_EQ(entry.substr(kLogStampLength, text.size()), text);
-    EXPECT_EQ(entry.size(), kLogStampLength + text.size() + 3);
-}
-
 } // namespace

@@ -6,7 +6,6 @@
 #include "log/HexText.h"
 #include "log/LogFolder.h"
 #include "log/LogRotation.h"
-#include "log/PacketLog.h"
 
 namespace {
 
@@ -39,24 +38,9 @@ TEST(HexText, TwoUpperCaseDigitsAndASpacePerByte) {
     const unsigned char bytes[] = {0x01, 0xAB, 0x00, 0xFF, 0x5c};
     EXPECT_EQ(FormatHexBytes(bytes, 2), "01 AB ");
     EXPECT_EQ(FormatHexBytes(bytes, 5), "01 AB 00 FF 5C ");
-}
-
-TEST(HexText, NothingToFormatGivesTheEmptyText) {
-    const unsigned char bytes[] = {0x01};
     EXPECT_EQ(FormatHexBytes(bytes, 0), "");
     EXPECT_EQ(FormatHexBytes(bytes, -3), "");
     EXPECT_EQ(FormatHexBytes(nullptr, 4), "");
-}
-
-TEST(PacketLog, CopiesAreIndependent) {
-    CPacketLog packet;
-    packet.SetFileName("a.txt");
-    packet.SetText(std::string("x\0y", 3));
-    CPacketLog copy = packet;
-    packet.SetText("changed");
-    EXPECT_EQ(copy.GetFileName(), "a.txt");
-    EXPECT_EQ(copy.GetText(), std::string("x\0y", 3));
-    EXPECT_EQ(packet.GetText(), "changed");
 }
 
 } // namespace
