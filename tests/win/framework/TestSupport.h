@@ -1,0 +1,60 @@
+// Shared helpers of the framework's Wine tests: message pumping with a deadline, a plain
+// framework window, and a dialog that runs scripted steps inside its own modal loop.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "framework/Dialog.h"
+#include "framework/Wnd.h"
+
+namespace halvane::test {
+
+// Dispatches what is queued now; returns without waiting.
+void PumpPending();
+// Dispatches messages until `done` holds or `timeoutMs` passed (waits without spinning).
+bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 5000);
+
+// A top-level window of the framework's default class.
+bool CreatePopup(CWnd& window, const RECT& rect, bool visible, CWnd* owner = nullptr);
+
+// Runs its steps one after the other inside the modal loop (each step is a posted message, so
+// messages a step posts are handled before the next step). Ends with -99 after 10 s so a broken
+// loop fails the test instead of hanging it.
+class ScriptedDialog : public CDialog {
+public:
+    using Step = std::function<void(ScriptedDialog&)>;
+    explicit ScriptedDialog(UINT templateId, CWnd* parent = nullptr) noexcept
+        : CDialog(templateId, parent) {}
+
+    void AddStep(Step step) { m_steps.push_back(std::move(step)); }
+    // Keys seen by PreTranslateMessage, as "down:<vk>" entries.
+    std::vector<std::string> m_log;
+    bool m_swallowEnterEsc = false;
+    int m_cancelCalls = 0;
+
+    BOOL PreTranslateMessage(MSG* msg) noexcept override;
+    // Posts the next step; called once the dialog exists.
+    void Start() noexcept;
+
+    DECLARE_MESSAGE_TABLE()
+
+protected:
+    BOOL OnInitDialog() noexcept override;
+    void OnCancel() noexcept override;
+
+private:
+    LRESULT OnStep(WPARAM, LPARAM);
+    void OnTimer(UINT_PTR id) noexcept;
+
+    std::vector<Step> m_steps;
+    std::size_t m_next = 0;
+};
+
+constexpr UINT kStepMessage = WM_APP + 1;
+constexpr UINT_PTR kWatchdogTimer = 99;
+
+} // namespace halvane::test
