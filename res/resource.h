@@ -45,8 +45,8 @@
 #define IDB_MORE_TOOLS_HOVER 156
 #define IDB_MORE_TOOLS_PRESSED 157
 #define IDB_MORE_TOOLS_DISABLED 158
-#define IDB_PROMPT_FRAME 159 // 330 x 150, alpha
-#define IDB_PROMPT_BK 160    // 320 x 140
+#define IDB_PROMPT_FRAME 159         // 330 x 150, alpha
+#define IDB_PROMPT_BK 160            // 320 x 140
 #define IDB_PROMPT_CANCEL_NORMAL 161 // "取消", 55 x 24
 #define IDB_PROMPT_CANCEL_HOVER 162
 #define IDB_PROMPT_CANCEL_PRESSED 163
@@ -62,13 +62,13 @@
 #define IDB_PROMPT_YES_NORMAL 173 // "是"
 #define IDB_PROMPT_YES_HOVER 174
 #define IDB_PROMPT_YES_PRESSED 175
-#define IDB_FEEDBACK_FRAME 176 // 410 x 479, alpha
-#define IDB_FEEDBACK_BK 177    // 400 x 468, alpha
+#define IDB_FEEDBACK_FRAME 176        // 410 x 479, alpha
+#define IDB_FEEDBACK_BK 177           // 400 x 468, alpha
 #define IDB_FEEDBACK_CLOSE_NORMAL 178 // 12 x 12
 #define IDB_FEEDBACK_CLOSE_HOVER 179
 #define IDB_FEEDBACK_CLOSE_PRESSED 180
 #define IDB_FEEDBACK_CLOSE_DISABLED 181
-#define IDB_SCROLLBAR 182 // BITMAP, 117 x 39, 8 bpp: 9 x 3 cells of 13 x 13
+#define IDB_SCROLLBAR 182  // BITMAP, 117 x 39, 8 bpp: 9 x 3 cells of 13 x 13
 #define IDB_SET_NORMAL 183 // "设置", 246 x 47
 #define IDB_SET_HOVER 184
 #define IDB_SET_PRESSED 185
@@ -77,29 +77,29 @@
 #define IDB_FEEDBACK_SOLVED_HOVER 188
 #define IDB_FEEDBACK_SOLVED_PRESSED 189
 #define IDB_FEEDBACK_SOLVED_DISABLED 190
-#define IDB_TOOLTIP_BK 191 // 541 x 402, alpha
+#define IDB_TOOLTIP_BK 191               // 541 x 402, alpha
 #define IDB_FEEDBACK_UNSOLVED_NORMAL 192 // "未解决", 266 x 60, alpha
 #define IDB_FEEDBACK_UNSOLVED_HOVER 193
 #define IDB_FEEDBACK_UNSOLVED_PRESSED 194
 #define IDB_FEEDBACK_UNSOLVED_DISABLED 195
 
 // Controls
-#define IDC_STATE_TEXT 1000      // progress dialog's animated text
-#define IDC_MORE_SOLUTIONS 1001  // "更多方案"
-#define IDC_FEEDBACK_CLOSE 1002  // feedback dialog's close button
-#define IDC_SOLVED 1003          // "解决"
-#define IDC_UNSOLVED 1004        // "未解决"
-#define IDC_PROMPT_CLOSE 1005    // prompt dialog's close button
-#define IDC_PROMPT_TEXT 1006     // prompt dialog's message
-#define IDC_PROMPT_OK 1007       // prompt dialog's OK button
-#define IDC_PROMPT_CANCEL 1008   // prompt dialog's Cancel button
-#define IDC_AGREEMENT_TEXT 1009  // agreement rich edit
-#define IDC_PANEL_CLOSE 1010     // main panel's close button
-#define IDC_PANEL_MINIMIZE 1011  // main panel's minimise button
-#define IDC_MODE_LIST 1012       // power mode drop-down list
-#define IDC_CONSENT 1013         // "同意" check box
-#define IDC_VERSION_TEXT 1014    // version label
-#define IDC_SET 1015             // "设置"
-#define IDC_MORE_TOOLS 1016      // "更多工具"
-#define IDC_AGREEMENT_LINK 1017  // "《岚拓服务工具使用许可协议》"
-#define IDC_FEEDBACK_LINK 1018   // "反馈问题"
+#define IDC_STATE_TEXT 1000     // progress dialog's animated text
+#define IDC_MORE_SOLUTIONS 1001 // "更多方案"
+#define IDC_FEEDBACK_CLOSE 1002 // feedback dialog's close button
+#define IDC_SOLVED 1003         // "解决"
+#define IDC_UNSOLVED 1004       // "未解决"
+#define IDC_PROMPT_CLOSE 1005   // prompt dialog's close button
+#define IDC_PROMPT_TEXT 1006    // prompt dialog's message
+#define IDC_PROMPT_OK 1007      // prompt dialog's OK button
+#define IDC_PROMPT_CANCEL 1008  // prompt dialog's Cancel button
+#define IDC_AGREEMENT_TEXT 1009 // agreement rich edit
+#define IDC_PANEL_CLOSE 1010    // main panel's close button
+#define IDC_PANEL_MINIMIZE 1011 // main panel's minimise button
+#define IDC_MODE_LIST 1012      // power mode drop-down list
+#define IDC_CONSENT 1013        // "同意" check box
+#define IDC_VERSION_TEXT 1014   // version label
+#define IDC_SET 1015            // "设置"
+#define IDC_MORE_TOOLS 1016     // "更多工具"
+#define IDC_AGREEMENT_LINK 1017 // "《岚拓服务工具使用许可协议》"
+#define IDC_FEEDBACK_LINK 1018  // "反馈问题"
