@@ -4,6 +4,7 @@ the picture. Opaque buttons are drawn over the piece of their owner's background
 from PIL import Image
 
 import draw as d
+import skins
 
 STATES = ("normal", "hover", "pressed", "disabled")
 
@@ -45,13 +46,13 @@ def face_button(base, caption, px, look, state, radius, inset=(0, 0, 0, 0), shad
 
 
 def set_buttons(panel):
-    base = panel.convert("RGBA").crop((77, 309, 323, 356))
+    base = panel.convert("RGBA").crop(skins.PANEL_SET)
     return [d.opaque_rgb(face_button(base, "设置", 18, PRIMARY, s, 6, (0, 2, 0, 3)))
             for s in STATES]
 
 
 def more_tools_buttons(panel):
-    base = panel.convert("RGBA").crop((50, 545, 108, 563))
+    base = panel.convert("RGBA").crop(skins.PANEL_MORE_TOOLS)
     out = []
     for s in STATES:
         ink = {"normal": d.ACCENT, "hover": d.ACCENT_HOVER, "pressed": d.ACCENT_PRESSED,

@@ -90,22 +90,22 @@ def panel_background():
     return d.opaque_rgb(img)
 
 
-def caption_background(w, h, title, alpha_channel):
+def caption_background(w, h, title):
     """Dialog face: an accent caption strip with a white title over a white body."""
     img = Image.new("RGBA", (w, h), d.rgba(d.WHITE))
     img.paste(d.rgba(d.ACCENT), (0, 0, w, CAPTION))
     d.draw_text_left(img, title, 14, 12, CAPTION // 2, d.WHITE)
-    return img if alpha_channel else d.opaque_rgb(img)
+    return img
 
 
 def prompt_background():
-    img = caption_background(320, 140, "提示", alpha_channel=True)
+    img = caption_background(320, 140, "提示")
     img.paste(d.rgba((236, 240, 245)), (0, 100, 320, 101))
     return d.opaque_rgb(img)
 
 
 def feedback_background():
-    img = caption_background(400, 468, "问题反馈", alpha_channel=True)
+    img = caption_background(400, 468, "问题反馈")
     d.draw_text(img, "您遇到的问题是否已经解决？", 18, (200, 88), d.TEXT)
     d.draw_text(img, "请告诉我们结果，帮助我们改进工具", 12, (200, 118), d.TEXT_MUTED)
     d.draw_text(img, "仍未解决？点击“更多方案”查看更多解决办法", 12, (200, 412), d.TEXT_MUTED)
