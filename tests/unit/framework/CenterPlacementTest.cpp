@@ -33,12 +33,5 @@ TEST(CenterPlacementTest, TooLargeKeepsTheTopLeftEdgeVisible) {
     EXPECT_EQ(p.y, 0);
 }
 
-TEST(CenterPlacementTest, SecondMonitorLeftOfThePrimary) {
-    const IntRect area{-1920, 0, 0, 1080};
-    const IntPoint p = CenteredTopLeft({0, 0, 200, 100}, {-1000, 100, -600, 500}, area);
-    EXPECT_EQ(p.x, -800 - 100);
-    EXPECT_EQ(p.y, 300 - 50);
-}
-
 } // namespace
 } // namespace halvane::fw

@@ -8,6 +8,7 @@
 
 #include "TestSupport.h"
 #include "framework/Button.h"
+#include "framework/ScrollBar.h"
 #include "framework/Wnd.h"
 
 namespace halvane::test {
@@ -108,13 +109,6 @@ TEST_F(DispatchTest, FirstListedEntryWinsAndTheBaseTableAnswersTheRest) {
     EXPECT_EQ(m_window.m_calls, (std::vector<std::string>{"derived-first", "base-second"}));
 }
 
-TEST_F(DispatchTest, BaseObjectUsesOnlyItsOwnTable) {
-    BaseWindow base;
-    ASSERT_TRUE(CreatePopup(base, RECT{0, 0, 50, 50}, false));
-    EXPECT_EQ(base.SendMessage(kFirst), 1);
-    EXPECT_EQ(base.m_calls, std::vector<std::string>{"base-first"});
-}
-
 TEST_F(DispatchTest, CrackersPassSignedPositionsSizesAndResults) {
     m_window.MoveWindow(-40, -30, 200, 120);
     RECT client{};
@@ -211,6 +205,40 @@ TEST_F(DispatchTest, ParentThatMapsDrawItemKeepsIt) {
     EXPECT_TRUE(button.m_drawnIds.empty());
 }
 
+// A scroll bar that keeps its own state, as the skinned bar does, answers SetScrollInfo and
+// GetScrollInfo with SB_CTL in its WindowProc, ahead of the message table.
+class OwnStateBar : public CScrollBar {
+public:
+    int m_pos = 0;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) noexcept override {
+        auto* info = reinterpret_cast<SCROLLINFO*>(lParam);
+        if (message == SBM_SETSCROLLINFO) {
+            m_pos = info->nPos;
+            return 1;
+        }
+        if (message == SBM_GETSCROLLINFO) {
+            info->nPos = m_pos + 1000;
+            return 1;
+        }
+        return CScrollBar::WindowProc(message, wParam, lParam);
+    }
+};
+
+TEST_F(DispatchTest, ControlScrollInfoReachesTheBarsWindowProc) {
+    OwnStateBar bar;
+    ASSERT_TRUE(bar.Create(WS_CHILD | SBS_VERT, RECT{0, 0, 13, 100}, &m_window, 101));
+    SCROLLINFO info{};
+    info.fMask = SIF_POS;
+    info.nPos = 17;
+    EXPECT_TRUE(bar.SetScrollInfo(&info));
+    EXPECT_EQ(bar.m_pos, 17);
+    SCROLLINFO read{};
+    EXPECT_TRUE(bar.GetScrollInfo(&read, SIF_POS));
+    EXPECT_EQ(read.nPos, 1017);
+}
+
 TEST_F(DispatchTest, FromHandleFindsBoundObjectsOnly) {
     EXPECT_EQ(CWnd::FromHandle(m_window.GetSafeHwnd()), &m_window);
     HWND plain = ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
@@ -218,7 +246,6 @@ TEST_F(DispatchTest, FromHandleFindsBoundObjectsOnly) {
     ASSERT_NE(plain, nullptr);
     EXPECT_EQ(CWnd::FromHandle(plain), nullptr);
     ::DestroyWindow(plain);
-    EXPECT_EQ(CWnd::FromHandle(nullptr), nullptr);
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 #pragma once
 
 #define IDD_TEST_DIALOG 200
-#define IDD_TEST_CENTRED 201
+#define IDD_TEST_EMPTY 201
 #define IDC_TEST_EDIT 1001
 #define IDC_TEST_BUTTON 1002
 #define IDC_TEST_OWNERDRAW 1003
