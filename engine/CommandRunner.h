@@ -1,0 +1,37 @@
+// Runs one command line hidden through the command interpreter and captures its
+// standard output and standard error as one wide string.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+namespace halvane {
+
+// Starts "cmd /C <command>" with no window, reads everything it prints and waits for it.
+// TRUE once the command has ended (its own exit code is not looked at); FALSE when it could
+// not be started. Appends to *output; never clears it.
+BOOL ExecuteCmd(std::wstring command, std::wstring* output);
+
+// TRUE for a 32-bit process on 64-bit Windows.
+BOOL IsWow64();
+
+// The platform functions the runner reaches through, replaceable so tests can drive the
+// WOW64 path and failed starts on any machine. Defaults are the real ones.
+struct CommandRunnerHooks {
+    FARPROC(WINAPI* lookupIsWow64Process)();
+    BOOL(WINAPI* disableRedirection)(PVOID* oldValue);
+    BOOL(WINAPI* revertRedirection)(PVOID oldValue);
+    BOOL(WINAPI* createProcess)(LPCWSTR, LPWSTR, LPSECURITY_ATTRIBUTES, LPSECURITY_ATTRIBUTES,
+                                BOOL, DWORD, LPVOID, LPCWSTR, LPSTARTUPINFOW,
+                                LPPROCESS_INFORMATION);
+};
+
+namespace testing_hooks {
+// Set before any run starts (a run reads them on its own thread). Also forgets the cached
+// IsWow64Process pointer so the next run looks it up again.
+void SetCommandRunnerHooks(const CommandRunnerHooks& hooks);
+void ResetCommandRunnerHooks();
+const CommandRunnerHooks& DefaultCommandRunnerHooks();
+} // namespace testing_hooks
+
+} // namespace halvane

@@ -1,0 +1,247 @@
+#include "engine/CommandRunner.h"
+#include "engine/PowerMessages.h"
+#include "engine/PowerSchemeSwitcher.h"
+
+#include "SimFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+namespace halvane {
+namespace {
+
+using test::SimState;
+
+constexpr const char* kSaver = "a1841308-3541-4fab-bc81-f71556f20b4a";
+constexpr const char* kBalanced = "381b4222-f694-41f0-9685-ff5bb260df2e";
+constexpr const char* kHigh = "8c5e7fda-e8bf-4a96-9a85-a6e23a8c635c";
+constexpr const char* kUltimate = "5d2c9e11-4b0a-4f6e-9a43-7c1d2e3f4a5b";
+
+std::string BuiltInPlans(const std::string& profile) {
+    const bool en = profile == "en";
+    return "profile=" + profile + "\nactive=" + kBalanced + "\nplan=" + kBalanced +
+           (en ? " Balanced" : " 平衡") + "\nplan=" + kHigh + (en ? " High performance" : " 高性能") +
+           "\nplan=" + kSaver + (en ? " Power saver" : " 节能") + "\n";
+}
+
+std::string WithUltimate(const std::string& profile, const std::string& name) {
+    return BuiltInPlans(profile) + "plan=" + kUltimate + " " + name + "\n";
+}
+
+// Process starts the runner attempts; those listed in g_failStarts are refused.
+int g_starts = 0;
+std::set<int> g_failStarts;
+
+BOOL WINAPI RefusingCreateProcess(LPCWSTR app, LPWSTR line, LPSECURITY_ATTRIBUTES pa,
+                                  LPSECURITY_ATTRIBUTES ta, BOOL inherit, DWORD flags, LPVOID env,
+                                  LPCWSTR dir, LPSTARTUPINFOW si, LPPROCESS_INFORMATION pi) {
+    if (g_failStarts.count(++g_starts) != 0)
+        return FALSE;
+    return ::CreateProcessW(app, line, pa, ta, inherit, flags, env, dir, si, pi);
+}
+
+struct Outcome {
+    std::vector<test::ReceivedMessage> messages;
+    std::string log; // the log file's bytes once the worker is done
+};
+
+class SwitcherRun : public ::testing::Test {
+protected:
+    void SetUp() override {
+        test::DeleteLogFiles();
+        g_starts = 0;
+        g_failStarts.clear();
+        CommandRunnerHooks hooks = testing_hooks::DefaultCommandRunnerHooks();
+        hooks.createProcess = &RefusingCreateProcess;
+        testing_hooks::SetCommandRunnerHooks(hooks);
+    }
+    void TearDown() override {
+        testing_hooks::ResetCommandRunnerHooks();
+        test::DeleteLogFiles();
+    }
+
+    // Runs one change on a real worker against a real hidden window; on failure waits
+    // (bounded) for the log line the worker writes after its last message.
+    Outcome Change(int mode, const std::wstring& expectedLog = L"") {
+        test::MessageRecorder recorder;
+        CPowerSchemeSwitcher switcher;
+        EXPECT_TRUE(switcher.SetMsgWnd(recorder.Handle()));
+        EXPECT_TRUE(switcher.StartSetPowerMode(mode));
+        EXPECT_TRUE(recorder.PumpUntilResult(120000)) << "no result message";
+        Outcome outcome{recorder.Messages(), {}};
+        const std::string wanted = test::Gbk(expectedLog);
+        for (int i = 0; i < 200; ++i) {
+            outcome.log = test::ReadFileBytes(test::LogFilePath());
+            if (expectedLog.empty() || outcome.log.find(wanted) != std::string::npos)
+                break;
+            ::Sleep(50);
+        }
+        return outcome;
+    }
+
+    static void ExpectMessages(const Outcome& o, WPARAM result) {
+        ASSERT_EQ(o.messages.size(), 2u);
+        EXPECT_EQ(o.messages[0].message, WM_EXECUTE_FINISHED);
+        EXPECT_EQ(o.messages[0].wParam, 0u);
+        EXPECT_EQ(o.messages[1].message, WM_SET_POWER_RESULT);
+        EXPECT_EQ(o.messages[1].wParam, result);
+        // Nothing is logged before the receiver has handled both messages.
+        EXPECT_FALSE(o.messages[0].logHadEntriesBefore);
+        EXPECT_FALSE(o.messages[1].logHadEntriesBefore);
+    }
+
+    static void ExpectSuccess(const Outcome& o) {
+        ExpectMessages(o, kPowerResultSuccess);
+        EXPECT_TRUE(o.log.empty()) << "a success must not be logged";
+    }
+
+    // Exactly one entry: the 30-character stamp, the text in GBK, CR CR LF.
+    static void ExpectFailure(const Outcome& o, const std::wstring& text) {
+        ExpectMessages(o, kPowerResultFailure);
+        const std::string gbk = test::Gbk(text);
+        ASSERT_EQ(o.log.size(), 30 + gbk.size() + 3) << o.log;
+        EXPECT_EQ(o.log.substr(30), gbk + "\r\r\n");
+        EXPECT_EQ(o.log[0], '[');
+    }
+};
+
+TEST_F(SwitcherRun, FixedModesActivateTheirPlanOnEitherProfile) {
+    const struct {
+        int mode;
+        const char* profile;
+        const char* guid;
+    } cases[] = {{0, "zh", kSaver}, {1, "zh", kBalanced}, {2, "en", kHigh}, {0, "other", kSaver}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.mode);
+        SimState sim(BuiltInPlans(c.profile));
+        ExpectSuccess(Change(c.mode));
+        EXPECT_EQ(sim.Value("active"), c.guid);
+        EXPECT_EQ(g_starts, 2);
+        g_starts = 0;
+    }
+}
+
+TEST_F(SwitcherRun, FixedModeFailuresLogTheirStep) {
+    {
+        SimState sim(BuiltInPlans("zh"));
+        g_failStarts = {1};
+        ExpectFailure(Change(0, L"执行设置节能模式命令失败"), L"执行设置节能模式命令失败");
+        EXPECT_EQ(sim.Value("active"), kBalanced);
+    }
+    {
+        SimState sim(BuiltInPlans("zh"));
+        test::DeleteLogFiles();
+        g_starts = 0;
+        g_failStarts = {2};
+        ExpectFailure(Change(1, L"执行获取当前系统电源模式命令失败3"),
+                      L"执行获取当前系统电源模式命令失败3");
+    }
+}
+
+TEST_F(SwitcherRun, RejectedOrIgnoredSetFailsVerification) {
+    {
+        // Modern standby systems only have Balanced: powercfg rejects the set.
+        SimState sim(BuiltInPlans("zh") + "modern_standby=1\n");
+        ExpectFailure(Change(2, L"设置高性能模式失败"), L"设置高性能模式失败");
+        EXPECT_EQ(sim.Value("active"), kBalanced);
+    }
+    {
+        SimState sim(BuiltInPlans("en") + "ignore_set=1\n");
+        test::DeleteLogFiles();
+        ExpectFailure(Change(0, L"设置节能模式失败"), L"设置节能模式失败");
+    }
+}
+
+TEST_F(SwitcherRun, ExistingUltimatePlanIsFoundByEitherNameAndNeverCopied) {
+    for (const auto& [profile, name] : {std::pair{"zh", "卓越性能"},
+                                        std::pair{"en", "Ultimate Performance"}}) {
+        SCOPED_TRACE(profile);
+        SimState sim(WithUltimate(profile, name));
+        g_starts = 0;
+        ExpectSuccess(Change(3));
+        EXPECT_EQ(sim.Value("active"), kUltimate);
+        EXPECT_EQ(sim.Values("plan").size(), 4u);
+        EXPECT_EQ(g_starts, 3);
+    }
+}
+
+TEST_F(SwitcherRun, MissingUltimatePlanIsCreatedOnceThenFoundByName) {
+    SimState sim(BuiltInPlans("zh"));
+    ExpectSuccess(Change(3));
+    const auto plans = sim.Values("plan");
+    ASSERT_EQ(plans.size(), 4u);
+    EXPECT_EQ(plans[3].substr(plans[3].find(' ') + 1), "卓越性能");
+    const std::string created = plans[3].substr(0, plans[3].find(' '));
+    EXPECT_EQ(sim.Value("active"), created);
+    EXPECT_EQ(g_starts, 4);
+
+    sim.Value("active");
+    ExpectSuccess(Change(3));
+    EXPECT_EQ(sim.Values("plan").size(), 4u) << "the copy must be found by its name";
+    EXPECT_EQ(sim.Value("active"), created);
+}
+
+TEST_F(SwitcherRun, OtherLanguageMakesANewCopyEveryTime) {
+    SimState sim(BuiltInPlans("other"));
+    ExpectSuccess(Change(3));
+    ExpectSuccess(Change(3));
+    EXPECT_EQ(sim.Values("plan").size(), 5u);
+}
+
+TEST_F(SwitcherRun, DuplicationIsRepeatedOnceWhenItCannotStart) {
+    SimState sim(BuiltInPlans("zh"));
+    g_failStarts = {2};
+    ExpectSuccess(Change(3));
+    EXPECT_EQ(g_starts, 5);
+    EXPECT_EQ(sim.Values("plan").size(), 4u);
+}
+
+TEST_F(SwitcherRun, UltimateFailuresLogTheirStep) {
+    const struct {
+        bool existing;
+        std::set<int> refused;
+        const char* extra;
+        const wchar_t* text;
+    } cases[] = {
+        {true, {1}, "", L"执行获取当前系统电源模式命令失败5"},
+        {true, {2}, "", L"执行设置卓越性能命令失败1"},
+        {true, {3}, "", L"执行获取当前系统电源模式命令失败6"},
+        {true, {}, "ignore_set=1\n", L"设置卓越性能失败1"},
+        {false, {2, 3}, "", L"获取卓越性能电源方案GUID失败"},
+        {false, {3}, "", L"执行设置卓越性能命令失败"},
+        {false, {4}, "", L"执行获取当前系统电源模式命令失败1"},
+        {false, {}, "ignore_set=1\n", L"设置卓越性能失败"},
+        {false, {}, "hide_ultimate=1\n", L"解析卓越性能电源方案GUID失败"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "expected " << test::Gbk(c.text).size() << "-byte text, refused "
+                                        << c.refused.size() << ", extra " << c.extra);
+        SimState sim((c.existing ? WithUltimate("zh", "卓越性能") : BuiltInPlans("zh")) + c.extra);
+        test::DeleteLogFiles();
+        g_starts = 0;
+        g_failStarts = c.refused;
+        ExpectFailure(Change(3, c.text), c.text);
+    }
+}
+
+TEST_F(SwitcherRun, UltimateLineWithoutUsableGuidIsAParseFailure) {
+    SimState sim(BuiltInPlans("zh") + "plan=1234 卓越性能\n");
+    ExpectFailure(Change(3, L"解析卓越性能电源方案GUID失败"), L"解析卓越性能电源方案GUID失败");
+    EXPECT_EQ(sim.Values("plan").size(), 4u) << "a named plan is never duplicated";
+}
+
+TEST(PowerSchemeSwitcher, NullWindowIsRefusedAndKeepsThePreviousOne) {
+    test::MessageRecorder recorder;
+    CPowerSchemeSwitcher switcher;
+    EXPECT_FALSE(switcher.SetMsgWnd(nullptr));
+    EXPECT_TRUE(switcher.SetMsgWnd(recorder.Handle()));
+    EXPECT_FALSE(switcher.SetMsgWnd(nullptr));
+    SimState sim(BuiltInPlans("zh"));
+    ASSERT_TRUE(switcher.StartSetPowerMode(1));
+    EXPECT_TRUE(recorder.PumpUntilResult(60000)) << "messages went to the kept window";
+}
+
+} // namespace
+} // namespace halvane

@@ -1,0 +1,62 @@
+// Test support: the powercfg simulator's state file, the tool's log file and a hidden window
+// that records the messages it receives.
+#pragma once
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace halvane::test {
+
+// Gives each test its own simulator state file (through POWERCFG_SIM_STATE, which cmd and
+// powercfg inherit) and removes it afterwards.
+class SimState {
+public:
+    explicit SimState(const std::string& utf8Text);
+    ~SimState();
+    SimState(const SimState&) = delete;
+    SimState& operator=(const SimState&) = delete;
+
+    std::string Read() const; // UTF-8, as the simulator wrote it back
+    std::string Value(const std::string& key) const;       // first "key=" line's value
+    std::vector<std::string> Values(const std::string& key) const;
+
+private:
+    std::wstring m_path;
+};
+
+// The tool's log file in the common application data folder.
+std::wstring LogFilePath();
+std::string ReadFileBytes(const std::wstring& path);
+void DeleteLogFiles();
+
+// UTF-16 to the GBK bytes expected in the log.
+std::string Gbk(const std::wstring& text);
+
+struct ReceivedMessage {
+    UINT message;
+    WPARAM wParam;
+    bool logHadEntriesBefore; // the log file existed while this message was handled
+};
+
+// A hidden top-level window on the calling thread; Pump runs its message loop until
+// WM_SET_POWER_RESULT has been handled.
+class MessageRecorder {
+public:
+    MessageRecorder();
+    ~MessageRecorder();
+    MessageRecorder(const MessageRecorder&) = delete;
+    MessageRecorder& operator=(const MessageRecorder&) = delete;
+
+    HWND Handle() const { return m_hwnd; }
+    bool PumpUntilResult(DWORD timeoutMs);
+    const std::vector<ReceivedMessage>& Messages() const { return m_messages; }
+
+private:
+    static LRESULT CALLBACK WndProc(HWND, UINT, WPARAM, LPARAM) noexcept;
+    HWND m_hwnd = nullptr;
+    bool m_done = false;
+    std::vector<ReceivedMessage> m_messages;
+};
+
+} // namespace halvane::test
