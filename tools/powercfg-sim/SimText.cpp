@@ -22,7 +22,7 @@ const ProfileTexts& TextsFor(Profile profile) {
                                  "Ultimate Performance",
                                  "Scheme "};
     static const ProfileTexts other{"Vorhandene Energieschemas (* Aktiv)",
-                                    "GUID des Energieschemas:",
+                                    "Energieschema-GUID:",
                                     "Ungültige Parameter -- Hilfe erhalten Sie mit \"/?\"",
                                     "Energiesparmodus",
                                     "Ausbalanciert",

@@ -63,7 +63,7 @@ TEST(SimCommand, DuplicateTemplatesAndGivenGuids) {
 
     SimState other = ParseState("profile=other\n");
     EXPECT_EQ(Execute(other, ParseCommand({"-duplicatescheme", kTemplate}), kFresh).output,
-              "GUID des Energieschemas: " + kFresh + "  (Ultimative Leistung)\r\n");
+              "Energieschema-GUID: " + kFresh + "  (Ultimative Leistung)\r\n");
 
     // Modern standby: the copy is made but, like every plan but Balanced, cannot be reached.
     SimState standby = ParseState("modern_standby=1\n");
