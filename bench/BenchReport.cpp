@@ -1,16 +1,34 @@
 #include "bench/BenchReport.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 namespace halvane::bench {
 
 namespace {
 
-std::string Format(const char* format, double a, double b) {
+std::string Line(const char* format, double a, double b) {
     char line[160];
     std::snprintf(line, sizeof line, format, a, b);
     return line;
+}
+
+double Median(const std::vector<double>& sorted) {
+    const std::size_t n = sorted.size();
+    return n % 2 == 1 ? sorted[n / 2] : (sorted[n / 2 - 1] + sorted[n / 2]) / 2.0;
+}
+
+// Probability that the interval from the k-th smallest to the k-th largest of n samples
+// holds the true median: 1 - 2 P(Binomial(n, 1/2) < k).
+double Coverage(std::size_t n, std::size_t k) {
+    double term = std::ldexp(1.0, -static_cast<int>(n)); // P(X = 0)
+    double below = 0;
+    for (std::size_t i = 0; i < k; ++i) {
+        below += term;
+        term = term * static_cast<double>(n - i) / static_cast<double>(i + 1);
+    }
+    return 1.0 - 2.0 * below;
 }
 
 } // namespace
@@ -20,93 +38,85 @@ SampleSummary Summarize(std::vector<double> samplesMs) {
     if (samplesMs.empty())
         return summary;
     std::sort(samplesMs.begin(), samplesMs.end());
-    const std::size_t n = samplesMs.size();
     summary.minMs = samplesMs.front();
-    summary.medianMs =
-        n % 2 == 1 ? samplesMs[n / 2] : (samplesMs[n / 2 - 1] + samplesMs[n / 2]) / 2.0;
+    summary.medianMs = Median(samplesMs);
     return summary;
 }
 
-Quartiles QuartilesOf(std::vector<double> samples) {
-    Quartiles q;
+MedianInterval MedianIntervalOf(std::vector<double> samples) {
+    MedianInterval interval;
     if (samples.empty())
-        return q;
+        return interval;
     std::sort(samples.begin(), samples.end());
-    const auto at = [&samples](double p) {
-        const double position = p * static_cast<double>(samples.size() - 1);
-        const std::size_t below = static_cast<std::size_t>(position);
-        const std::size_t above = std::min(below + 1, samples.size() - 1);
-        const double fraction = position - static_cast<double>(below);
-        return samples[below] + (samples[above] - samples[below]) * fraction;
-    };
-    q.lower = at(0.25);
-    q.median = at(0.5);
-    q.upper = at(0.75);
-    return q;
+    const std::size_t n = samples.size();
+    std::size_t k = 1;
+    while (2 * (k + 1) <= n && Coverage(n, k + 1) >= 0.95)
+        ++k;
+    interval.median = Median(samples);
+    interval.lower = samples[k - 1];
+    interval.upper = samples[n - k];
+    interval.coverage = Coverage(n, k);
+    return interval;
 }
 
-double MedianDifferenceMs(const CaseResult& result) {
-    return result.runner.medianMs - result.baseline.medianMs;
-}
-
-double MedianRatio(const CaseResult& result) {
-    return result.baseline.medianMs > 0 ? result.runner.medianMs / result.baseline.medianMs : 0;
-}
-
-bool GoalMet(const std::vector<CaseResult>& results, double allowanceMs) {
-    return !results.empty() &&
-           std::all_of(results.begin(), results.end(), [allowanceMs](const CaseResult& r) {
-               return MedianDifferenceMs(r) <= allowanceMs;
-           });
-}
-
-bool NoiseExceedsAllowance(const std::vector<CaseResult>& results, double allowanceMs) {
-    return std::any_of(results.begin(), results.end(), [allowanceMs](const CaseResult& r) {
-        const Quartiles q = QuartilesOf(r.pairedDifferencesMs);
-        return q.upper - q.lower > allowanceMs;
-    });
+GoalJudgement JudgeGoal(const std::vector<CaseResult>& results, double allowanceMs) {
+    GoalJudgement judgement;
+    if (results.empty())
+        return judgement;
+    bool allBelow = true;   // every interval lies within the allowance
+    bool someAbove = false; // some interval lies wholly beyond it
+    judgement.met = true;
+    for (const CaseResult& r : results) {
+        const MedianInterval paired = MedianIntervalOf(r.pairedDifferencesMs);
+        judgement.met = judgement.met && paired.median <= allowanceMs;
+        allBelow = allBelow && paired.upper <= allowanceMs;
+        someAbove = someAbove || paired.lower > allowanceMs;
+    }
+    judgement.withinNoise = judgement.met ? !allBelow : !someAbove;
+    return judgement;
 }
 
 std::string FormatReport(const std::vector<CaseResult>& results, int repetitions,
                          double allowanceMs) {
     std::string out =
-        "Command runner benchmark: ExecuteCmd against a bare CreateProcessW + pipe run\n";
-    out += "(same cmd.exe, folder and command line, same 500 ms pause per read with data),\n";
-    out +=
-        std::to_string(repetitions) +
-        " timed runs of each, interleaved, after one untimed warm-up; QueryPerformanceCounter.\n";
+        "Command runner benchmark: ExecuteCmd against a bare CreateProcessW + pipe run\n"
+        "(same cmd.exe, folder and command line, same 500 ms pause per read with data),\n";
+    out += std::to_string(repetitions) +
+           " timed pairs, run back to back in alternating order after one untimed warm-up pair;\n"
+           "times from QueryPerformanceCounter.\n";
     for (const CaseResult& r : results) {
         out += "\n" + r.label + "\n";
         out += "  reads with data per run: " + std::to_string(r.fewestReads);
         if (r.mostReads != r.fewestReads)
             out += " to " + std::to_string(r.mostReads);
         out += "\n";
-        out += Format("  ExecuteCmd   median %8.1f ms   min %8.1f ms\n", r.runner.medianMs,
-                      r.runner.minMs);
-        out += Format("  bare run     median %8.1f ms   min %8.1f ms\n", r.baseline.medianMs,
-                      r.baseline.minMs);
-        out += Format("  difference   median %+8.1f ms   min %+8.1f ms\n", MedianDifferenceMs(r),
-                      r.runner.minMs - r.baseline.minMs);
-        out += Format("  ratio        median %8.3f      min %8.3f\n", MedianRatio(r),
-                      r.baseline.minMs > 0 ? r.runner.minMs / r.baseline.minMs : 0);
-        const Quartiles paired = QuartilesOf(r.pairedDifferencesMs);
+        out += Line("  ExecuteCmd   median %8.1f ms   min %8.1f ms\n", r.runner.medianMs,
+                    r.runner.minMs);
+        out += Line("  bare run     median %8.1f ms   min %8.1f ms\n", r.baseline.medianMs,
+                    r.baseline.minMs);
+        out += Line("  difference   median %+8.1f ms   min %+8.1f ms\n",
+                    r.runner.medianMs - r.baseline.medianMs, r.runner.minMs - r.baseline.minMs);
+        out += Line("  ratio        median %8.3f      min %8.3f\n",
+                    r.baseline.medianMs > 0 ? r.runner.medianMs / r.baseline.medianMs : 0,
+                    r.baseline.minMs > 0 ? r.runner.minMs / r.baseline.minMs : 0);
+        const MedianInterval paired = MedianIntervalOf(r.pairedDifferencesMs);
         char line[160];
         std::snprintf(line, sizeof line,
-                      "  paired runs  median %+8.1f ms   quartiles %+.1f .. %+.1f ms\n",
-                      paired.median, paired.lower, paired.upper);
+                      "  per pair     median %+8.1f ms   %.0f%% interval %+.1f .. %+.1f ms\n",
+                      paired.median, paired.coverage * 100.0, paired.lower, paired.upper);
         out += line;
     }
-    char goal[200];
-    std::snprintf(goal, sizeof goal,
+    const GoalJudgement goal = JudgeGoal(results, allowanceMs);
+    char verdict[220];
+    std::snprintf(verdict, sizeof verdict,
                   "\nGoal: the runner adds no more than %.0f ms beyond the interpreter's own run "
-                  "and the fixed 500 ms pauses (median difference of every case): %s\n",
-                  allowanceMs, GoalMet(results, allowanceMs) ? "MET" : "NOT MET");
-    out += goal;
-    if (NoiseExceedsAllowance(results, allowanceMs))
-        out += "Note: paired differences spread wider than the allowance between their quartiles:\n"
-               "on this machine the run-to-run noise of starting cmd is larger than the effect\n"
-               "being judged, so the verdict above is within noise. Repeat with more runs on an\n"
-               "idle machine (bench/run.sh 25) before trusting it.\n";
+                  "and the fixed\n500 ms pauses (median per-pair difference of every case): %s\n",
+                  allowanceMs, goal.met ? "MET" : "NOT MET");
+    out += verdict;
+    if (goal.withinNoise)
+        out += "Within noise: an interval above reaches across the allowance, so this run cannot\n"
+               "tell MET from NOT MET. The bare runs spread as widely: it is the time of starting\n"
+               "cmd and powercfg under Wine. More pairs or a quieter machine narrow the intervals.\n";
     return out;
 }
 

@@ -1,5 +1,5 @@
-// Turns timing samples into the benchmark's report lines and its verdict. No Win32 here, so
-// the arithmetic stays plain and checkable anywhere.
+// Turns timing samples into the benchmark's report and its verdict. No Win32 here, so the
+// arithmetic stays plain and checkable anywhere.
 #pragma once
 #include <string>
 #include <vector>
@@ -14,14 +14,17 @@ struct SampleSummary {
 // Median (mean of the two middle values for an even count) and minimum; zeros when empty.
 SampleSummary Summarize(std::vector<double> samplesMs);
 
-struct Quartiles {
-    double lower = 0;
+// A distribution-free interval for the median: the k-th smallest and k-th largest sample,
+// with k as large as keeps the coverage at 95% or more (for fewer than six samples that is
+// impossible and the interval is min..max with its smaller coverage).
+struct MedianInterval {
     double median = 0;
+    double lower = 0;
     double upper = 0;
+    double coverage = 0; // 0..1
 };
 
-// Interpolated between neighbouring sorted samples (position p * (n - 1)); zeros when empty.
-Quartiles QuartilesOf(std::vector<double> samples);
+MedianInterval MedianIntervalOf(std::vector<double> samples);
 
 struct CaseResult {
     std::string label;   // e.g. (a) "powercfg -s ..."
@@ -30,20 +33,17 @@ struct CaseResult {
     SampleSummary runner;
     SampleSummary baseline;
     // Runner minus bare run of the same repetition: the two ran back to back, so slow
-    // drifts of the machine cancel and the spread shows what the timings can resolve.
+    // drifts of a busy machine cancel out.
     std::vector<double> pairedDifferencesMs;
 };
 
-// What the runner costs beyond the bare run, judged on the medians.
-double MedianDifferenceMs(const CaseResult& result);
-double MedianRatio(const CaseResult& result);
+struct GoalJudgement {
+    bool met = false;         // every case's median paired difference is within the allowance
+    bool withinNoise = false; // some interval reaches across the allowance, so this run cannot
+                              // tell MET from NOT MET
+};
 
-// Every case's median difference is within the allowance.
-bool GoalMet(const std::vector<CaseResult>& results, double allowanceMs);
-
-// Some case's paired differences spread wider between their quartiles than the allowance,
-// so the verdict says less than it seems to.
-bool NoiseExceedsAllowance(const std::vector<CaseResult>& results, double allowanceMs);
+GoalJudgement JudgeGoal(const std::vector<CaseResult>& results, double allowanceMs);
 
 std::string FormatReport(const std::vector<CaseResult>& results, int repetitions,
                          double allowanceMs);

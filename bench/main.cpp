@@ -1,5 +1,5 @@
 // Times the command runner against the bare interpreter run it wraps, on the powercfg
-// simulator, and prints the report. Usage: bench_command_runner [REPETITIONS]
+// simulator, and prints the report. Usage: bench_command_runner [PAIRS]
 #include "bench/BareCommandRun.h"
 #include "bench/BenchReport.h"
 #include "bench/OutputCheck.h"
@@ -120,7 +120,7 @@ int main(int argc, char** argv) {
     if (argc > 1) {
         repetitions = std::atoi(argv[1]);
         if (repetitions < 1 || repetitions > 1000) {
-            std::fprintf(stderr, "usage: bench_command_runner [REPETITIONS 1..1000]\n");
+            std::fprintf(stderr, "usage: bench_command_runner [PAIRS 1..1000]\n");
             return 2;
         }
     }
