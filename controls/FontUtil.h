@@ -16,7 +16,6 @@ void CreateDerivedFont(const CWnd* window, int sizeDelta, int weight, CFont& fon
 
 // Width in pixels of `text` in the font CreateDerivedFont would make; -1 when the window (or its
 // window handle) or the device context is missing. The DC's font is put back afterwards.
-int GetTextWidth(const CWnd* window, HDC dc, std::wstring text, int sizeDelta,
-                 int weight) noexcept;
+int GetTextWidth(const CWnd* window, HDC dc, std::wstring text, int sizeDelta, int weight) noexcept;
 
 } // namespace halvane

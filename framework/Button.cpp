@@ -2,8 +2,7 @@
 
 namespace halvane {
 
-BOOL CButton::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam,
-                            LRESULT* result) noexcept {
+BOOL CButton::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) noexcept {
     if (message != WM_DRAWITEM)
         return CWnd::OnChildNotify(message, wParam, lParam, result);
     DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));

@@ -12,7 +12,9 @@ public:
         return CWnd::Create(L"BUTTON", caption, style, rect, parent, id);
     }
     int GetCheck() const noexcept { return static_cast<int>(SendMessage(BM_GETCHECK)); }
-    void SetCheck(int check) const noexcept { SendMessage(BM_SETCHECK, static_cast<WPARAM>(check)); }
+    void SetCheck(int check) const noexcept {
+        SendMessage(BM_SETCHECK, static_cast<WPARAM>(check));
+    }
     UINT GetState() const noexcept { return static_cast<UINT>(SendMessage(BM_GETSTATE)); }
     void SetState(BOOL highlight) const noexcept { SendMessage(BM_SETSTATE, highlight); }
     UINT GetButtonStyle() const noexcept { return GetStyle() & 0xFFFF; }

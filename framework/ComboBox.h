@@ -16,8 +16,8 @@ public:
         return static_cast<int>(SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text)));
     }
     int InsertString(int index, LPCWSTR text) const noexcept {
-        return static_cast<int>(
-            SendMessage(CB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text)));
+        return static_cast<int>(SendMessage(CB_INSERTSTRING, static_cast<WPARAM>(index),
+                                            reinterpret_cast<LPARAM>(text)));
     }
     int DeleteString(UINT index) const noexcept {
         return static_cast<int>(SendMessage(CB_DELETESTRING, index));

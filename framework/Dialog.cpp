@@ -96,7 +96,9 @@ void CDialog::OnOK() noexcept {
     EndDialog(IDOK);
 }
 
-void CDialog::OnCancel() noexcept { EndDialog(IDCANCEL); }
+void CDialog::OnCancel() noexcept {
+    EndDialog(IDCANCEL);
+}
 
 void CDialog::EndDialog(int result) noexcept {
     m_nModalResult = result;

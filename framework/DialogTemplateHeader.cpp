@@ -12,7 +12,9 @@ std::uint32_t Dword(const unsigned char* p) noexcept {
     return static_cast<std::uint32_t>(Word(p)) | (static_cast<std::uint32_t>(Word(p + 2)) << 16);
 }
 
-std::int16_t Short(const unsigned char* p) noexcept { return static_cast<std::int16_t>(Word(p)); }
+std::int16_t Short(const unsigned char* p) noexcept {
+    return static_cast<std::int16_t>(Word(p));
+}
 
 constexpr std::size_t kClassicSize = 18;  // style, exStyle, cdit, x, y, cx, cy
 constexpr std::size_t kExtendedSize = 26; // dlgVer, signature, helpID, exStyle, style, cdit, ...

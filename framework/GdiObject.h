@@ -7,8 +7,7 @@
 
 namespace halvane {
 
-template <class H>
-class CGdiObject {
+template <class H> class CGdiObject {
 public:
     CGdiObject() noexcept = default;
     CGdiObject(CGdiObject&&) noexcept = default;

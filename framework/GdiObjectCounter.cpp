@@ -9,8 +9,14 @@ namespace {
 std::atomic<long> g_live{0};
 } // namespace
 
-void GdiObjectCounter::Acquired() noexcept { g_live.fetch_add(1, std::memory_order_relaxed); }
-void GdiObjectCounter::Released() noexcept { g_live.fetch_sub(1, std::memory_order_relaxed); }
-long GdiObjectCounter::Live() noexcept { return g_live.load(std::memory_order_relaxed); }
+void GdiObjectCounter::Acquired() noexcept {
+    g_live.fetch_add(1, std::memory_order_relaxed);
+}
+void GdiObjectCounter::Released() noexcept {
+    g_live.fetch_sub(1, std::memory_order_relaxed);
+}
+long GdiObjectCounter::Live() noexcept {
+    return g_live.load(std::memory_order_relaxed);
+}
 
 } // namespace halvane::fw

@@ -9,8 +9,7 @@
 namespace halvane::fw {
 
 // GDI objects and memory DCs are counted so tests can prove that nothing is left behind.
-template <class H>
-struct CountedGdiTraits : NullHandleTraits<H> {
+template <class H> struct CountedGdiTraits : NullHandleTraits<H> {
     static void Adopted(H h) noexcept {
         if (h != nullptr)
             GdiObjectCounter::Acquired();
@@ -18,8 +17,7 @@ struct CountedGdiTraits : NullHandleTraits<H> {
     static void Disowned(H) noexcept { GdiObjectCounter::Released(); }
 };
 
-template <class H>
-struct GdiObjectTraits : CountedGdiTraits<H> {
+template <class H> struct GdiObjectTraits : CountedGdiTraits<H> {
     static void Free(H h) noexcept {
         ::DeleteObject(h);
         GdiObjectCounter::Released();

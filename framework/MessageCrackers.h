@@ -13,20 +13,15 @@ namespace halvane::fw {
 
 namespace detail {
 
-template <class F>
-struct MemberOf;
-template <class R, class C, class... A>
-struct MemberOf<R (C::*)(A...)> {
-    using Class = C;
-};
-template <class R, class C, class... A>
-struct MemberOf<R (C::*)(A...) noexcept> {
+template <class F> struct MemberOf;
+template <class R, class C, class... A> struct MemberOf<R (C::*)(A...)> { using Class = C; };
+template <class R, class C, class... A> struct MemberOf<R (C::*)(A...) noexcept> {
     using Class = C;
 };
 
 template <auto Fn, class... A>
-constexpr bool kCallable = std::is_invocable_v<decltype(Fn),
-                                               typename MemberOf<decltype(Fn)>::Class&, A...>;
+constexpr bool kCallable =
+    std::is_invocable_v<decltype(Fn), typename MemberOf<decltype(Fn)>::Class&, A...>;
 
 // Signed coordinates packed in lParam (screen points left of or above the primary monitor).
 inline int LowSigned(LPARAM lParam) noexcept {
@@ -35,14 +30,15 @@ inline int LowSigned(LPARAM lParam) noexcept {
 inline int HighSigned(LPARAM lParam) noexcept {
     return static_cast<short>(HIWORD(static_cast<DWORD_PTR>(lParam)));
 }
-inline POINT PointFrom(LPARAM lParam) noexcept { return POINT{LowSigned(lParam), HighSigned(lParam)}; }
+inline POINT PointFrom(LPARAM lParam) noexcept {
+    return POINT{LowSigned(lParam), HighSigned(lParam)};
+}
 
 } // namespace detail
 
 // Raw form: LRESULT Handler(WPARAM, LPARAM).
 struct RawCracker {
-    template <class T, auto Fn>
-    static LRESULT Call(T& w, WPARAM wParam, LPARAM lParam) {
+    template <class T, auto Fn> static LRESULT Call(T& w, WPARAM wParam, LPARAM lParam) {
         static_assert(detail::kCallable<Fn, WPARAM, LPARAM>,
                       "handler must be LRESULT Handler(WPARAM, LPARAM)");
         return (w.*Fn)(wParam, lParam);
@@ -51,8 +47,7 @@ struct RawCracker {
 
 // void Handler()
 struct VoidCracker {
-    template <class T, auto Fn>
-    static LRESULT Call(T& w, WPARAM, LPARAM) {
+    template <class T, auto Fn> static LRESULT Call(T& w, WPARAM, LPARAM) {
         static_assert(detail::kCallable<Fn>, "handler must be void Handler()");
         (w.*Fn)();
         return 0;
@@ -61,8 +56,7 @@ struct VoidCracker {
 
 // void Handler(UINT flags, POINT clientPoint)
 struct MouseCracker {
-    template <class T, auto Fn>
-    static LRESULT Call(T& w, WPARAM wParam, LPARAM lParam) {
+    template <class T, auto Fn> static LRESULT Call(T& w, WPARAM wParam, LPARAM lParam) {
         static_assert(detail::kCallable<Fn, UINT, POINT>,
                       "handler must be void Handler(UINT nFlags, POINT point)");
         (w.*Fn)(static_cast<UINT>(wParam), detail::PointFrom(lParam));
@@ -72,8 +66,7 @@ struct MouseCracker {
 
 // void Handler(UINT code, UINT position, HWND scrollBar)
 struct ScrollCracker {
-    template <class T, auto Fn>
-    static LRESULT Call(T& w, WPARAM wParam, LPARAM lParam) {
+    template <class T, auto Fn> static LRESULT Call(T& w, WPARAM wParam, LPARAM lParam) {
         static_assert(detail::kCallable<Fn, UINT, UINT, HWND>,
                       "handler must be void Handler(UINT nSBCode, UINT nPos, HWND hScrollBar)");
         (w.*Fn)(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
@@ -83,8 +76,7 @@ struct ScrollCracker {
 
 // void Handler(HWND otherWindow)
 struct FocusCracker {
-    template <class T, auto Fn>
-    static LRESULT Call(T& w, WPARAM wParam, LPARAM) {
+    template <class T, auto Fn> static LRESULT Call(T& w, WPARAM wParam, LPARAM) {
         static_assert(detail::kCallable<Fn, HWND>, "handler must be void Handler(HWND)");
         (w.*Fn)(reinterpret_cast<HWND>(wParam));
         return 0;
@@ -93,8 +85,7 @@ struct FocusCracker {
 
 // HBRUSH Handler(HDC dc, HWND control)
 struct CtlColorCracker {
-    template <class T, auto Fn>
-    static LRESULT Call(T& w, WPARAM wParam, LPARAM lParam) {
+    template <class T, auto Fn> static LRESULT Call(T& w, WPARAM wParam, LPARAM lParam) {
         static_assert(detail::kCallable<Fn, HDC, HWND>,
                       "handler must be HBRUSH Handler(HDC dc, HWND control)");
         return reinterpret_cast<LRESULT>(
@@ -104,8 +95,7 @@ struct CtlColorCracker {
 
 // void Handler(UINT nChar, UINT nRepCnt, UINT nFlags)
 struct KeyCracker {
-    template <class T, auto Fn>
-    static LRESULT Call(T& w, WPARAM wParam, LPARAM lParam) {
+    template <class T, auto Fn> static LRESULT Call(T& w, WPARAM wParam, LPARAM lParam) {
         static_assert(detail::kCallable<Fn, UINT, UINT, UINT>,
                       "handler must be void Handler(UINT nChar, UINT nRepCnt, UINT nFlags)");
         const auto bits = static_cast<DWORD>(lParam);
@@ -114,8 +104,7 @@ struct KeyCracker {
     }
 };
 
-template <UINT Msg>
-struct Cracker : RawCracker {};
+template <UINT Msg> struct Cracker : RawCracker {};
 
 template <> struct Cracker<WM_DESTROY> : VoidCracker {};
 template <> struct Cracker<WM_CLOSE> : VoidCracker {};
@@ -148,8 +137,7 @@ template <> struct Cracker<WM_CHAR> : KeyCracker {};
 
 // int OnCreate(LPCREATESTRUCTW): -1 stops the creation.
 template <> struct Cracker<WM_CREATE> {
-    template <class T, auto Fn>
-    static LRESULT Call(T& w, WPARAM, LPARAM lParam) {
+    template <class T, auto Fn> static LRESULT Call(T& w, WPARAM, LPARAM lParam) {
         static_assert(detail::kCallable<Fn, LPCREATESTRUCTW>,
                       "handler must be int OnCreate(LPCREATESTRUCTW)");
         return (w.*Fn)(reinterpret_cast<LPCREATESTRUCTW>(lParam));
@@ -158,8 +146,7 @@ template <> struct Cracker<WM_CREATE> {
 
 // BOOL OnEraseBkgnd(HDC): TRUE when the background is painted.
 template <> struct Cracker<WM_ERASEBKGND> {
-    template <class T, auto Fn>
-    static LRESULT Call(T& w, WPARAM wParam, LPARAM) {
+    template <class T, auto Fn> static LRESULT Call(T& w, WPARAM wParam, LPARAM) {
         static_assert(detail::kCallable<Fn, HDC>, "handler must be BOOL OnEraseBkgnd(HDC)");
         return (w.*Fn)(reinterpret_cast<HDC>(wParam));
     }
@@ -167,8 +154,7 @@ template <> struct Cracker<WM_ERASEBKGND> {
 
 // void OnMove(int x, int y): client-area origin, signed.
 template <> struct Cracker<WM_MOVE> {
-    template <class T, auto Fn>
-    static LRESULT Call(T& w, WPARAM, LPARAM lParam) {
+    template <class T, auto Fn> static LRESULT Call(T& w, WPARAM, LPARAM lParam) {
         static_assert(detail::kCallable<Fn, int, int>, "handler must be void OnMove(int x, int y)");
         (w.*Fn)(detail::LowSigned(lParam), detail::HighSigned(lParam));
         return 0;
@@ -177,8 +163,7 @@ template <> struct Cracker<WM_MOVE> {
 
 // void OnSize(UINT nType, int cx, int cy)
 template <> struct Cracker<WM_SIZE> {
-    template <class T, auto Fn>
-    static LRESULT Call(T& w, WPARAM wParam, LPARAM lParam) {
+    template <class T, auto Fn> static LRESULT Call(T& w, WPARAM wParam, LPARAM lParam) {
         static_assert(detail::kCallable<Fn, UINT, int, int>,
                       "handler must be void OnSize(UINT nType, int cx, int cy)");
         (w.*Fn)(static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam));
@@ -188,8 +173,7 @@ template <> struct Cracker<WM_SIZE> {
 
 // LRESULT OnNcHitTest(POINT screenPoint): the hit-test code.
 template <> struct Cracker<WM_NCHITTEST> {
-    template <class T, auto Fn>
-    static LRESULT Call(T& w, WPARAM, LPARAM lParam) {
+    template <class T, auto Fn> static LRESULT Call(T& w, WPARAM, LPARAM lParam) {
         static_assert(detail::kCallable<Fn, POINT>,
                       "handler must be LRESULT OnNcHitTest(POINT point)");
         return (w.*Fn)(detail::PointFrom(lParam));
@@ -198,8 +182,7 @@ template <> struct Cracker<WM_NCHITTEST> {
 
 // void OnTimer(UINT_PTR nIDEvent)
 template <> struct Cracker<WM_TIMER> {
-    template <class T, auto Fn>
-    static LRESULT Call(T& w, WPARAM wParam, LPARAM) {
+    template <class T, auto Fn> static LRESULT Call(T& w, WPARAM wParam, LPARAM) {
         static_assert(detail::kCallable<Fn, UINT_PTR>,
                       "handler must be void OnTimer(UINT_PTR nIDEvent)");
         (w.*Fn)(static_cast<UINT_PTR>(wParam));
@@ -209,8 +192,7 @@ template <> struct Cracker<WM_TIMER> {
 
 // void OnSysCommand(UINT nID, LPARAM lParam)
 template <> struct Cracker<WM_SYSCOMMAND> {
-    template <class T, auto Fn>
-    static LRESULT Call(T& w, WPARAM wParam, LPARAM lParam) {
+    template <class T, auto Fn> static LRESULT Call(T& w, WPARAM wParam, LPARAM lParam) {
         static_assert(detail::kCallable<Fn, UINT, LPARAM>,
                       "handler must be void OnSysCommand(UINT nID, LPARAM lParam)");
         (w.*Fn)(static_cast<UINT>(wParam), lParam);
@@ -220,8 +202,7 @@ template <> struct Cracker<WM_SYSCOMMAND> {
 
 // HCURSOR OnQueryDragIcon()
 template <> struct Cracker<WM_QUERYDRAGICON> {
-    template <class T, auto Fn>
-    static LRESULT Call(T& w, WPARAM, LPARAM) {
+    template <class T, auto Fn> static LRESULT Call(T& w, WPARAM, LPARAM) {
         static_assert(detail::kCallable<Fn>, "handler must be HCURSOR OnQueryDragIcon()");
         return reinterpret_cast<LRESULT>((w.*Fn)());
     }
@@ -229,8 +210,7 @@ template <> struct Cracker<WM_QUERYDRAGICON> {
 
 // void OnShowWindow(BOOL bShow, UINT nStatus)
 template <> struct Cracker<WM_SHOWWINDOW> {
-    template <class T, auto Fn>
-    static LRESULT Call(T& w, WPARAM wParam, LPARAM lParam) {
+    template <class T, auto Fn> static LRESULT Call(T& w, WPARAM wParam, LPARAM lParam) {
         static_assert(detail::kCallable<Fn, BOOL, UINT>,
                       "handler must be void OnShowWindow(BOOL bShow, UINT nStatus)");
         (w.*Fn)(static_cast<BOOL>(wParam), static_cast<UINT>(lParam));
@@ -240,8 +220,7 @@ template <> struct Cracker<WM_SHOWWINDOW> {
 
 // void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT): mapping it stops the reflection to the control.
 template <> struct Cracker<WM_DRAWITEM> {
-    template <class T, auto Fn>
-    static LRESULT Call(T& w, WPARAM wParam, LPARAM lParam) {
+    template <class T, auto Fn> static LRESULT Call(T& w, WPARAM wParam, LPARAM lParam) {
         static_assert(detail::kCallable<Fn, int, LPDRAWITEMSTRUCT>,
                       "handler must be void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT)");
         (w.*Fn)(static_cast<int>(wParam), reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
@@ -251,8 +230,7 @@ template <> struct Cracker<WM_DRAWITEM> {
 
 // BOOL OnSetCursor(HWND window, UINT nHitTest, UINT message)
 template <> struct Cracker<WM_SETCURSOR> {
-    template <class T, auto Fn>
-    static LRESULT Call(T& w, WPARAM wParam, LPARAM lParam) {
+    template <class T, auto Fn> static LRESULT Call(T& w, WPARAM wParam, LPARAM lParam) {
         static_assert(detail::kCallable<Fn, HWND, UINT, UINT>,
                       "handler must be BOOL OnSetCursor(HWND, UINT nHitTest, UINT message)");
         return (w.*Fn)(reinterpret_cast<HWND>(wParam), LOWORD(lParam), HIWORD(lParam));
@@ -261,15 +239,13 @@ template <> struct Cracker<WM_SETCURSOR> {
 
 namespace detail {
 
-template <class Crack, auto Fn>
-LRESULT Thunk(CWnd& window, WPARAM wParam, LPARAM lParam) {
+template <class Crack, auto Fn> LRESULT Thunk(CWnd& window, WPARAM wParam, LPARAM lParam) {
     using T = typename MemberOf<decltype(Fn)>::Class;
     static_assert(std::is_base_of_v<CWnd, T>, "message handlers must be members of a CWnd class");
     return Crack::template Call<T, Fn>(static_cast<T&>(window), wParam, lParam);
 }
 
-template <auto Fn>
-LRESULT CommandThunk(CWnd& window, WPARAM, LPARAM) {
+template <auto Fn> LRESULT CommandThunk(CWnd& window, WPARAM, LPARAM) {
     using T = typename MemberOf<decltype(Fn)>::Class;
     static_assert(std::is_base_of_v<CWnd, T>, "message handlers must be members of a CWnd class");
     static_assert(kCallable<Fn>, "command handlers must be void Handler()");
@@ -280,26 +256,22 @@ LRESULT CommandThunk(CWnd& window, WPARAM, LPARAM) {
 } // namespace detail
 
 // {message} -> handler, typed by the message's cracker.
-template <UINT Msg, auto Fn>
-constexpr MessageEntry OnMessage() noexcept {
+template <UINT Msg, auto Fn> constexpr MessageEntry OnMessage() noexcept {
     return MessageEntry{Msg, 0, 0, false, &detail::Thunk<Cracker<Msg>, Fn>};
 }
 
 // {message} -> LRESULT Handler(WPARAM, LPARAM), whatever the message.
-template <UINT Msg, auto Fn>
-constexpr MessageEntry OnMessageRaw() noexcept {
+template <UINT Msg, auto Fn> constexpr MessageEntry OnMessageRaw() noexcept {
     return MessageEntry{Msg, 0, 0, false, &detail::Thunk<RawCracker, Fn>};
 }
 
 // {control id + notification code} of WM_COMMAND -> void Handler().
-template <UINT Id, UINT Code, auto Fn>
-constexpr MessageEntry OnCommand() noexcept {
+template <UINT Id, UINT Code, auto Fn> constexpr MessageEntry OnCommand() noexcept {
     return MessageEntry{WM_COMMAND, Id, Code, true, &detail::CommandThunk<Fn>};
 }
 
 // {control id + BN_CLICKED} -> void Handler().
-template <UINT Id, auto Fn>
-constexpr MessageEntry OnClicked() noexcept {
+template <UINT Id, auto Fn> constexpr MessageEntry OnClicked() noexcept {
     return OnCommand<Id, BN_CLICKED, Fn>();
 }
 

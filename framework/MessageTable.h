@@ -58,11 +58,11 @@ private:
 } // namespace halvane::fw
 
 // Declares a class's table accessor and its override; the table itself is written in the .cpp.
-#define DECLARE_MESSAGE_TABLE()                                                                   \
-public:                                                                                           \
-    static const ::halvane::fw::MessageTable& Messages() noexcept;                                \
-    const ::halvane::fw::MessageTable& GetMessageTable() const noexcept override {               \
-        return Messages();                                                                        \
-    }                                                                                             \
-                                                                                                  \
+#define DECLARE_MESSAGE_TABLE()                                                                    \
+public:                                                                                            \
+    static const ::halvane::fw::MessageTable& Messages() noexcept;                                 \
+    const ::halvane::fw::MessageTable& GetMessageTable() const noexcept override {                 \
+        return Messages();                                                                         \
+    }                                                                                              \
+                                                                                                   \
 private:

@@ -5,6 +5,8 @@ extern "C" IMAGE_DOS_HEADER __ImageBase;
 
 namespace halvane::fw {
 
-HINSTANCE GetResourceHandle() noexcept { return reinterpret_cast<HINSTANCE>(&__ImageBase); }
+HINSTANCE GetResourceHandle() noexcept {
+    return reinterpret_cast<HINSTANCE>(&__ImageBase);
+}
 
 } // namespace halvane::fw

@@ -5,8 +5,7 @@
 
 namespace halvane::fw {
 
-template <class Traits>
-class UniqueHandle {
+template <class Traits> class UniqueHandle {
 public:
     using Handle = typename Traits::Handle;
 
@@ -51,8 +50,7 @@ private:
 };
 
 // Base for traits whose empty value is a null pointer and which are not counted.
-template <class H>
-struct NullHandleTraits {
+template <class H> struct NullHandleTraits {
     using Handle = H;
     static constexpr Handle Empty() noexcept { return nullptr; }
     static bool IsValid(Handle h) noexcept { return h != nullptr; }

@@ -12,14 +12,18 @@ namespace {
 CWinApp* g_app = nullptr;
 } // namespace
 
-CWinApp::CWinApp() noexcept { g_app = this; }
+CWinApp::CWinApp() noexcept {
+    g_app = this;
+}
 
 CWinApp::~CWinApp() {
     if (g_app == this)
         g_app = nullptr;
 }
 
-CWinApp* CWinApp::Current() noexcept { return g_app; }
+CWinApp* CWinApp::Current() noexcept {
+    return g_app;
+}
 
 int CWinApp::Main() noexcept {
     if (!InitInstance())

@@ -53,7 +53,9 @@ CWnd* CWnd::FromHandle(HWND window) noexcept {
     return static_cast<CWnd*>(::GetPropW(window, kBoundObject));
 }
 
-WNDPROC CWnd::FrameworkClassProc() noexcept { return &CWnd::ClassProc; }
+WNDPROC CWnd::FrameworkClassProc() noexcept {
+    return &CWnd::ClassProc;
+}
 
 bool CWnd::Bind(HWND window) noexcept {
     if (m_hWnd != nullptr || window == nullptr || FromHandle(window) != nullptr)
@@ -85,17 +87,17 @@ BOOL CWnd::CreateEx(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD 
     try {
         std::wstring defaultClass;
         if (className == nullptr) {
-            defaultClass = fw::RegisterWndClass(CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW,
-                                                ::LoadCursorW(nullptr, IDC_ARROW), nullptr,
-                                                nullptr);
+            defaultClass =
+                fw::RegisterWndClass(CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW,
+                                     ::LoadCursorW(nullptr, IDC_ARROW), nullptr, nullptr);
             if (defaultClass.empty())
                 return FALSE;
             className = defaultClass.c_str();
         }
         // Only the framework's own classes know what lpCreateParams holds.
         const bool ours = fw::IsFrameworkClass(className);
-        HMENU menu = (style & WS_CHILD) != 0 ? reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id))
-                                             : nullptr;
+        HMENU menu =
+            (style & WS_CHILD) != 0 ? reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)) : nullptr;
         HWND window = ::CreateWindowExW(exStyle, className, windowName, style, rect.left, rect.top,
                                         rect.right - rect.left, rect.bottom - rect.top,
                                         parent ? parent->m_hWnd : nullptr, menu,
@@ -118,7 +120,9 @@ BOOL CWnd::Create(LPCWSTR className, LPCWSTR windowName, DWORD style, const RECT
     return CreateEx(0, className, windowName, style, rect, parent, id);
 }
 
-BOOL CWnd::SubclassWindow(HWND window) noexcept { return Bind(window) ? TRUE : FALSE; }
+BOOL CWnd::SubclassWindow(HWND window) noexcept {
+    return Bind(window) ? TRUE : FALSE;
+}
 
 BOOL CWnd::SubclassDlgItem(UINT id, CWnd* parent) noexcept {
     if (parent == nullptr || parent->m_hWnd == nullptr)
@@ -139,10 +143,11 @@ BOOL CWnd::DestroyWindow() noexcept {
     return ::DestroyWindow(m_hWnd);
 }
 
-BOOL CWnd::PreTranslateMessage(MSG*) noexcept { return FALSE; }
+BOOL CWnd::PreTranslateMessage(MSG*) noexcept {
+    return FALSE;
+}
 
-LRESULT CALLBACK CWnd::ClassProc(HWND window, UINT message, WPARAM wParam,
-                                 LPARAM lParam) noexcept {
+LRESULT CALLBACK CWnd::ClassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
     if (message == WM_NCCREATE) {
         const auto* cs = reinterpret_cast<const CREATESTRUCTW*>(lParam);
         auto* self = cs ? static_cast<CWnd*>(cs->lpCreateParams) : nullptr;
@@ -231,7 +236,9 @@ BOOL CWnd::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* r
     return control->OnChildNotify(message, wParam, lParam, result);
 }
 
-BOOL CWnd::OnChildNotify(UINT, WPARAM, LPARAM, LRESULT*) noexcept { return FALSE; }
+BOOL CWnd::OnChildNotify(UINT, WPARAM, LPARAM, LRESULT*) noexcept {
+    return FALSE;
+}
 
 LRESULT CWnd::Default() noexcept {
     const DispatchFrame* f = m_frame;

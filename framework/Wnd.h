@@ -39,8 +39,8 @@ public:
     // other class right after creation (messages sent during its creation are not seen).
     BOOL CreateEx(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style,
                   const RECT& rect, CWnd* parent, UINT id) noexcept;
-    BOOL Create(LPCWSTR className, LPCWSTR windowName, DWORD style, const RECT& rect,
-                CWnd* parent, UINT id) noexcept;
+    BOOL Create(LPCWSTR className, LPCWSTR windowName, DWORD style, const RECT& rect, CWnd* parent,
+                UINT id) noexcept;
     // Binds an existing window of this thread; FALSE if this object or the window is bound.
     BOOL SubclassWindow(HWND window) noexcept;
     BOOL SubclassDlgItem(UINT id, CWnd* parent) noexcept;

@@ -8,7 +8,9 @@ namespace halvane {
 
 namespace {
 
-fw::IntRect ToIntRect(const RECT& r) noexcept { return {r.left, r.top, r.right, r.bottom}; }
+fw::IntRect ToIntRect(const RECT& r) noexcept {
+    return {r.left, r.top, r.right, r.bottom};
+}
 
 RECT WorkAreaOf(HWND window, DWORD fallback) noexcept {
     MONITORINFO info{};
@@ -63,8 +65,8 @@ BOOL CWnd::SetScrollInfo(int bar, SCROLLINFO* info, BOOL redraw) const noexcept 
         return FALSE;
     info->cbSize = sizeof(SCROLLINFO);
     if (bar == SB_CTL)
-        return static_cast<BOOL>(::SendMessageW(m_hWnd, SBM_SETSCROLLINFO, redraw,
-                                                reinterpret_cast<LPARAM>(info)));
+        return static_cast<BOOL>(
+            ::SendMessageW(m_hWnd, SBM_SETSCROLLINFO, redraw, reinterpret_cast<LPARAM>(info)));
     ::SetScrollInfo(m_hWnd, bar, info, redraw);
     return TRUE;
 }

@@ -149,8 +149,8 @@ TEST_F(ModalTest, DefaultOwnerIsTheMainWindowsLastActivePopup) {
 
 TEST_F(ModalTest, ExplicitChildParentGivesItsTopLevelWindowAsOwner) {
     CWnd child;
-    ASSERT_TRUE(child.CreateEx(0, nullptr, L"", WS_CHILD | WS_VISIBLE, RECT{0, 0, 20, 20}, &m_main,
-                               9));
+    ASSERT_TRUE(
+        child.CreateEx(0, nullptr, L"", WS_CHILD | WS_VISIBLE, RECT{0, 0, 20, 20}, &m_main, 9));
     ScriptedDialog dialog(IDD_TEST_DIALOG, &child);
     HWND owner = nullptr;
     dialog.AddStep([&](ScriptedDialog& d) {

@@ -127,8 +127,8 @@ TEST(TeardownTest, MemberControlDyingInItsParentsDestructorKeepsTheParentQuiet) 
     auto parent = std::make_unique<ParentWithMember>(log);
     ASSERT_TRUE(CreatePopup(*parent, RECT{0, 0, 100, 100}, true));
     // No WS_EX_NOPARENTNOTIFY: the button's destruction notifies its parent synchronously.
-    ASSERT_TRUE(parent->m_child.Create(L"x", WS_CHILD | WS_VISIBLE, RECT{0, 0, 20, 20},
-                                       parent.get(), 5));
+    ASSERT_TRUE(
+        parent->m_child.Create(L"x", WS_CHILD | WS_VISIBLE, RECT{0, 0, 20, 20}, parent.get(), 5));
     HWND child = parent->m_child.GetSafeHwnd();
     HWND hwnd = parent->GetSafeHwnd();
     parent->m_logMessages = true;

@@ -45,7 +45,9 @@ BOOL ScriptedDialog::OnInitDialog() noexcept {
     return TRUE;
 }
 
-void ScriptedDialog::Start() noexcept { PostMessage(kStepMessage); }
+void ScriptedDialog::Start() noexcept {
+    PostMessage(kStepMessage);
+}
 
 LRESULT ScriptedDialog::OnStep(WPARAM, LPARAM) {
     if (m_next >= m_steps.size())
