@@ -3,6 +3,10 @@ add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WIN
 add_link_options(-static -static-libgcc -static-libstdc++)
 set(HALVANE_FUZZ OFF)
 
+function(halvane_pure_sources target)
+  target_sources(${target} PRIVATE ${ARGN})
+endfunction()
+
 function(halvane_pure_library target)
   add_library(${target} STATIC ${ARGN})
   halvane_strict(${target})
