@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <memory>
-#include <thread>
 
 namespace testing_win {
 
@@ -14,24 +13,45 @@ struct HandleCloser {
 };
 using Handle = std::unique_ptr<void, HandleCloser>;
 
+// The child's output goes to a temporary file rather than a pipe: a crashing child hands its
+// handles to Wine's debugger, which would keep a pipe open (and a reader waiting) forever.
+Handle OutputFile() {
+    wchar_t folder[MAX_PATH] = {};
+    wchar_t path[MAX_PATH] = {};
+    if (::GetTempPathW(MAX_PATH, folder) == 0 || ::GetTempFileNameW(folder, L"out", 0, path) == 0)
+        return nullptr;
+    SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
+    const HANDLE h = ::CreateFileW(path, GENERIC_READ | GENERIC_WRITE,
+                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, &inherit,
+                                   CREATE_ALWAYS, FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE,
+                                   nullptr);
+    return Handle(h == INVALID_HANDLE_VALUE ? nullptr : h);
+}
+
+std::string ReadFromStart(HANDLE file) {
+    std::string text;
+    if (::SetFilePointer(file, 0, nullptr, FILE_BEGIN) == INVALID_SET_FILE_POINTER)
+        return text;
+    char buffer[4096];
+    DWORD n = 0;
+    while (::ReadFile(file, buffer, sizeof buffer, &n, nullptr) && n > 0)
+        text.append(buffer, n);
+    return text;
+}
+
 } // namespace
 
 ChildResult RunChild(const std::wstring& commandLine, unsigned long timeoutMs) {
     ChildResult result;
-    SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
-    HANDLE readEnd = nullptr;
-    HANDLE writeEnd = nullptr;
-    if (!::CreatePipe(&readEnd, &writeEnd, &inherit, 0))
+    const Handle output = OutputFile();
+    if (!output)
         return result;
-    const Handle reader(readEnd);
-    Handle writer(writeEnd);
-    ::SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
 
     STARTUPINFOW si = {};
     si.cb = sizeof si;
     si.dwFlags = STARTF_USESTDHANDLES;
-    si.hStdOutput = writeEnd;
-    si.hStdError = writeEnd;
+    si.hStdOutput = output.get();
+    si.hStdError = output.get();
     si.hStdInput = ::GetStdHandle(STD_INPUT_HANDLE);
     PROCESS_INFORMATION pi = {};
     std::wstring mutableLine = commandLine;
@@ -41,22 +61,14 @@ ChildResult RunChild(const std::wstring& commandLine, unsigned long timeoutMs) {
     result.started = true;
     const Handle process(pi.hProcess);
     const Handle thread(pi.hThread);
-    writer.reset(); // only the child holds the write end now: the read ends when it exits
 
-    // The reader drains the pipe so the child never blocks on a full pipe.
-    std::thread drain([&result, readEnd] {
-        char buffer[4096];
-        DWORD n = 0;
-        while (::ReadFile(readEnd, buffer, sizeof buffer, &n, nullptr) && n > 0)
-            result.output.append(buffer, n);
-    });
     result.finished = ::WaitForSingleObject(pi.hProcess, timeoutMs) == WAIT_OBJECT_0;
     if (!result.finished) {
         ::TerminateProcess(pi.hProcess, 99);
-        ::WaitForSingleObject(pi.hProcess, INFINITE);
+        ::WaitForSingleObject(pi.hProcess, 10000);
     }
-    drain.join();
     ::GetExitCodeProcess(pi.hProcess, &result.exitCode);
+    result.output = ReadFromStart(output.get());
     return result;
 }
 

@@ -1,0 +1,86 @@
+#include "win/feedback/CaseFolder.h"
+
+#include <windows.h>
+
+namespace testing_win {
+
+namespace {
+
+void RemoveTree(const std::wstring& path) {
+    WIN32_FIND_DATAW data;
+    const HANDLE find = ::FindFirstFileW((path + L"\\*").c_str(), &data);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            const std::wstring name = data.cFileName;
+            if (name == L"." || name == L"..")
+                continue;
+            const std::wstring child = path + L"\\" + name;
+            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                RemoveTree(child);
+            else
+                ::DeleteFileW(child.c_str());
+        } while (::FindNextFileW(find, &data));
+        ::FindClose(find);
+    }
+    ::RemoveDirectoryW(path.c_str());
+}
+
+} // namespace
+
+CaseFolder::CaseFolder(const std::wstring& name) {
+    wchar_t temp[MAX_PATH] = {};
+    ::GetTempPathW(MAX_PATH, temp);
+    const std::wstring root = std::wstring(temp) + L"halvane-feedback";
+    ::CreateDirectoryW(root.c_str(), nullptr);
+    m_path = root + L"\\" + name;
+    RemoveTree(m_path);
+    ::CreateDirectoryW(m_path.c_str(), nullptr);
+}
+
+bool CaseFolder::CopyIn(const std::wstring& source, const std::wstring& name) const {
+    return ::CopyFileW(source.c_str(), File(name).c_str(), FALSE) != FALSE;
+}
+
+bool CaseFolder::WriteText(const std::wstring& name, const std::string& bytes) const {
+    const HANDLE file = ::CreateFileW(File(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    DWORD written = 0;
+    const BOOL ok =
+        ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    ::CloseHandle(file);
+    return ok && written == bytes.size();
+}
+
+std::string CaseFolder::ReadText(const std::wstring& name) const {
+    const HANDLE file = ::CreateFileW(File(name).c_str(), GENERIC_READ,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return {};
+    std::string text;
+    char buffer[4096];
+    DWORD n = 0;
+    while (::ReadFile(file, buffer, sizeof buffer, &n, nullptr) && n > 0)
+        text.append(buffer, n);
+    ::CloseHandle(file);
+    return text;
+}
+
+bool CaseFolder::Exists(const std::wstring& name) const {
+    return ::GetFileAttributesW(File(name).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::string Narrow(const std::wstring& text) {
+    if (text.empty())
+        return {};
+    const int n = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                        nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<std::size_t>(n), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), n,
+                          nullptr, nullptr);
+    return out;
+}
+
+} // namespace testing_win

@@ -1,0 +1,142 @@
+#include "win/feedback/LocalHttpServer.h"
+
+#include <ws2tcpip.h>
+
+namespace testing_win {
+
+namespace {
+
+// Winsock stays up for the whole test program.
+bool StartWinsock() {
+    static const bool started = [] {
+        WSADATA data;
+        return ::WSAStartup(MAKEWORD(2, 2), &data) == 0;
+    }();
+    return started;
+}
+
+SOCKET BoundListener(unsigned short& port) {
+    port = 0;
+    if (!StartWinsock())
+        return INVALID_SOCKET;
+    const SOCKET s = ::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+    if (s == INVALID_SOCKET)
+        return s;
+    sockaddr_in address = {};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    int length = sizeof address;
+    if (::bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+        ::listen(s, 8) != 0 ||
+        ::getsockname(s, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
+        ::closesocket(s);
+        return INVALID_SOCKET;
+    }
+    port = ntohs(address.sin_port);
+    return s;
+}
+
+} // namespace
+
+LocalHttpServer::LocalHttpServer(Mode mode, std::string response)
+    : m_mode(mode), m_response(std::move(response)) {
+    unsigned short port = 0;
+    m_listener = BoundListener(port);
+    m_acceptEvent = ::CreateEventW(nullptr, FALSE, FALSE, nullptr);
+    m_stopEvent = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    if (m_listener == INVALID_SOCKET || m_acceptEvent == nullptr || m_stopEvent == nullptr ||
+        ::WSAEventSelect(m_listener, m_acceptEvent, FD_ACCEPT) != 0)
+        return;
+    m_port = port;
+    m_thread = std::thread([this] { Serve(); });
+}
+
+LocalHttpServer::~LocalHttpServer() {
+    if (m_stopEvent != nullptr)
+        ::SetEvent(m_stopEvent);
+    if (m_thread.joinable())
+        m_thread.join();
+    if (m_listener != INVALID_SOCKET)
+        ::closesocket(m_listener);
+    if (m_acceptEvent != nullptr)
+        ::CloseHandle(m_acceptEvent);
+    if (m_stopEvent != nullptr)
+        ::CloseHandle(m_stopEvent);
+}
+
+std::vector<std::string> LocalHttpServer::Requests() {
+    const std::lock_guard<std::mutex> guard(m_lock);
+    return m_requests;
+}
+
+std::string LocalHttpServer::Ok(const std::string& body) {
+    return "HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\nContent-Length: " +
+           std::to_string(body.size()) + "\r\nConnection: close\r\n\r\n" + body;
+}
+
+unsigned short LocalHttpServer::ClosedPort() {
+    unsigned short port = 0;
+    const SOCKET s = BoundListener(port);
+    if (s != INVALID_SOCKET)
+        ::closesocket(s);
+    return port;
+}
+
+void LocalHttpServer::Serve() noexcept {
+    const HANDLE events[2] = {m_stopEvent, m_acceptEvent};
+    while (::WaitForMultipleObjects(2, events, FALSE, INFINITE) == WAIT_OBJECT_0 + 1) {
+        const SOCKET client = ::accept(m_listener, nullptr, nullptr);
+        if (client == INVALID_SOCKET)
+            continue;
+        try {
+            Handle(client);
+        } catch (...) {
+        }
+        ::closesocket(client);
+    }
+}
+
+void LocalHttpServer::Handle(SOCKET client) {
+    // The accepted socket inherits the listener's event selection: make it blocking again.
+    ::WSAEventSelect(client, nullptr, 0);
+    u_long blocking = 0;
+    ::ioctlsocket(client, FIONBIO, &blocking);
+    DWORD timeoutMs = 3000;
+    ::setsockopt(client, SOL_SOCKET, SO_RCVTIMEO, reinterpret_cast<const char*>(&timeoutMs),
+                 sizeof timeoutMs);
+
+    std::string head;
+    char buffer[2048];
+    while (head.find("\r\n\r\n") == std::string::npos && head.size() < 65536) {
+        const int n = ::recv(client, buffer, sizeof buffer, 0);
+        if (n <= 0)
+            break;
+        head.append(buffer, static_cast<std::size_t>(n));
+    }
+    {
+        const std::lock_guard<std::mutex> guard(m_lock);
+        m_requests.push_back(head);
+    }
+    if (m_mode == Mode::Silent) {
+        // Hold the connection open without a word until the client gives up or the test ends.
+        HANDLE closed = ::CreateEventW(nullptr, FALSE, FALSE, nullptr);
+        if (closed != nullptr && ::WSAEventSelect(client, closed, FD_CLOSE) == 0) {
+            const HANDLE events[2] = {m_stopEvent, closed};
+            ::WaitForMultipleObjects(2, events, FALSE, 10000);
+        }
+        if (closed != nullptr)
+            ::CloseHandle(closed);
+        return;
+    }
+    std::size_t sent = 0;
+    while (sent < m_response.size()) {
+        const int n = ::send(client, m_response.data() + sent,
+                             static_cast<int>(m_response.size() - sent), 0);
+        if (n <= 0)
+            break;
+        sent += static_cast<std::size_t>(n);
+    }
+    ::shutdown(client, SD_SEND);
+}
+
+} // namespace testing_win

@@ -1,0 +1,49 @@
+// A one-thread HTTP server on 127.0.0.1 for the library's update questions.
+#pragma once
+
+#include <winsock2.h>
+#include <windows.h>
+
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace testing_win {
+
+class LocalHttpServer {
+public:
+    // Answer: each request gets `response` (raw bytes, status line included), then the
+    // connection is closed. Silent: requests are read and never answered.
+    enum class Mode { Answer, Silent };
+
+    LocalHttpServer(Mode mode, std::string response);
+    LocalHttpServer(const LocalHttpServer&) = delete;
+    LocalHttpServer& operator=(const LocalHttpServer&) = delete;
+    ~LocalHttpServer();
+
+    bool Started() const { return m_port != 0; }
+    unsigned short Port() const { return m_port; }
+    std::vector<std::string> Requests(); // request heads received so far
+
+    // A 200 answer carrying body.
+    static std::string Ok(const std::string& body);
+    // A port on 127.0.0.1 that nothing listens on.
+    static unsigned short ClosedPort();
+
+private:
+    void Serve() noexcept;
+    void Handle(SOCKET client);
+
+    Mode m_mode;
+    std::string m_response;
+    SOCKET m_listener = INVALID_SOCKET;
+    HANDLE m_acceptEvent = nullptr;
+    HANDLE m_stopEvent = nullptr;
+    unsigned short m_port = 0;
+    std::mutex m_lock;
+    std::vector<std::string> m_requests;
+    std::thread m_thread;
+};
+
+} // namespace testing_win
