@@ -1,0 +1,95 @@
+// The parameters in which the outer/inner window pairs differ. Sizes and insets are pixels at
+// scale 1; the geometry functions (PairGeometry.h) scale them.
+#pragma once
+
+#include "res/resource.h"
+
+namespace halvane {
+
+struct SkinInsets {
+    int left;
+    int top;
+    int right;
+    int bottom;
+};
+
+struct SkinPairSpec {
+    int outerTemplate;
+    int skinPng;
+    int outerWidth;
+    int outerHeight;
+    int innerTemplate;
+    int backgroundPng;
+    // Where the inner lies when the outer creates it, and the outer around a dragged inner.
+    SkinInsets insets;
+    // Where the outer's own moves put the inner (the feedback pair differs at the top).
+    SkinInsets moveInsets;
+    // 0: the pair has no caption strip and cannot be dragged.
+    int captionHeight;
+    int captionRightMargin;
+    // GDI+ SmoothingModeHighQuality for the skin (the progress outer only).
+    bool highQualitySkin;
+    // The inner composes its background off-screen before copying it (the progress inner only).
+    bool bufferedBackground;
+    // A cancel that reaches the inner (Alt+F4) closes the pair as its close button does; pairs
+    // without a close button ignore it.
+    bool cancelClosesPair;
+};
+
+inline constexpr SkinPairSpec kMainPair{IDD_HALVANE_DIALOG,
+                                        IDB_MAIN_FRAME,
+                                        410,
+                                        611,
+                                        IDD_TORVEL_DIALOG,
+                                        IDB_PANEL_BK,
+                                        {5, 4, 5, 7},
+                                        {5, 4, 5, 7},
+                                        30,
+                                        86,
+                                        false,
+                                        false,
+                                        true};
+
+inline constexpr SkinPairSpec kFeedbackPair{IDD_FEEDBACK_DIALOG,
+                                            IDB_FEEDBACK_FRAME,
+                                            410,
+                                            479,
+                                            IDD_FEEDBACK_CHILD_DIALOG,
+                                            IDB_FEEDBACK_BK,
+                                            {5, 4, 5, 7},
+                                            {5, 3, 5, 7},
+                                            30,
+                                            26,
+                                            false,
+                                            false,
+                                            true};
+
+inline constexpr SkinPairSpec kPromptPair{IDD_PROMPT_DIALOG,
+                                          IDB_PROMPT_FRAME,
+                                          336,
+                                          156,
+                                          IDD_PROMPT_CHILD_DIALOG,
+                                          IDB_PROMPT_BK,
+                                          {5, 3, 5, 7},
+                                          {5, 3, 5, 7},
+                                          30,
+                                          26,
+                                          false,
+                                          false,
+                                          true};
+
+inline constexpr SkinPairSpec kExecutePromptPair{IDD_EXECUTE_PROMPT_DIALOG,
+                                                 IDB_PROGRESS_FRAME,
+                                                 232,
+                                                 132,
+                                                 IDD_EXECUTE_PROMPT_CHILD_DIALOG,
+                                                 IDB_PROGRESS_BK,
+                                                 {14, 12, 14, 16},
+                                                 {14, 12, 14, 16},
+                                                 0,
+                                                 0,
+                                                 true,
+                                                 true,
+                                                 false};
+
+} // namespace halvane
