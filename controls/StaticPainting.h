@@ -1,0 +1,33 @@
+// Steps shared by the text statics' paints: the window text read without throwing, a part of the
+// owner's background image stretched under the text, and the text laid out by a layout mode.
+#pragma once
+
+#include <windows.h>
+
+#include <objidl.h>
+#include <gdiplus.h>
+
+#include <string>
+
+#include "controls/TextLayout.h"
+
+namespace halvane {
+
+// The window's text; false (and `text` empty) when it could not be read.
+bool ReadWindowText(HWND window, std::wstring& text) noexcept;
+
+// Stores a new window text the way the default window procedure does. The static class would
+// also paint its own text at once, straight over the skinned face; instead the control is
+// invalidated and repaints itself.
+LRESULT SetTextAndInvalidate(HWND window, WPARAM wParam, LPARAM lParam) noexcept;
+
+// Draws `source` (image pixels) of `image` stretched onto `target`; nothing without an image.
+void DrawImagePart(HDC dc, Gdiplus::Image* image, const RECT& source, const RECT& target,
+                   bool highQuality) noexcept;
+
+// Draws `text` in `client` as `layout` says. A centred block is measured first and the client
+// rectangle's top moved by CentredBlockTop, so `client` comes back as it was drawn into.
+void DrawLaidOutText(HDC dc, const std::wstring& text, RECT& client,
+                     const TextLayout& layout) noexcept;
+
+} // namespace halvane
