@@ -1,0 +1,116 @@
+#include "controls/PngButton.h"
+
+#include <commctrl.h>
+
+#include "controls/ButtonGeometry.h"
+#include "controls/ButtonState.h"
+#include "framework/MemoryDC.h"
+
+namespace halvane {
+
+namespace {
+
+constexpr DWORD kHoverTimeMs = 10;
+
+} // namespace
+
+const fw::MessageTable& CPngButton::Messages() noexcept {
+    static const fw::MessageEntry entries[] = {
+        fw::OnMessage<WM_MOUSEMOVE, &CPngButton::OnMouseMove>(),
+        fw::OnMessage<WM_MOUSEHOVER, &CPngButton::OnMouseHover>(),
+        fw::OnMessage<WM_LBUTTONUP, &CPngButton::OnMouseHover>(),
+        fw::OnMessage<WM_LBUTTONDOWN, &CPngButton::OnLButtonDown>(),
+        fw::OnMessage<WM_MOUSELEAVE, &CPngButton::OnMouseLeave>(),
+    };
+    static const fw::MessageTable table{&CButton::Messages(), entries};
+    return table;
+}
+
+CPngButton::CPngButton() noexcept : m_fillBrush(RGB(255, 255, 255)) {}
+
+CPngButton::~CPngButton() = default;
+
+void CPngButton::SetPngImages(UINT normalId, UINT hoverId, UINT pressedId,
+                              UINT disabledId) noexcept {
+    m_images.Load(normalId, hoverId, pressedId, disabledId);
+}
+
+void CPngButton::ReleasePngImages() noexcept {
+    m_images.Release();
+}
+
+void CPngButton::SetBkImageRect(int left, int top, int right, int bottom) noexcept {
+    m_rcBkImage = RECT{left, top, right, bottom};
+}
+
+void CPngButton::OnMouseMove(UINT, POINT) noexcept {
+    Default();
+    if (!IsWindowEnabled() || m_bTracking != 0)
+        return;
+    // One request per entry: hover is reported once, and the flag stays until the leave.
+    TRACKMOUSEEVENT request{};
+    request.cbSize = sizeof(request);
+    request.dwFlags = TME_HOVER | TME_LEAVE;
+    request.hwndTrack = GetSafeHwnd();
+    request.dwHoverTime = kHoverTimeMs;
+    ::_TrackMouseEvent(&request);
+    m_bTracking = 1;
+}
+
+void CPngButton::OnMouseHover(UINT, POINT) noexcept {
+    // A release counts as a hover wherever it happens: only the leave brings the normal look back.
+    ChangeState(NextButtonState(m_nState, PointerEvent::Hover, IsWindowEnabled() != FALSE, true));
+    Default();
+}
+
+void CPngButton::OnLButtonDown(UINT, POINT) noexcept {
+    ChangeState(NextButtonState(m_nState, PointerEvent::Press, IsWindowEnabled() != FALSE, true));
+    Default();
+}
+
+void CPngButton::OnMouseLeave() noexcept {
+    Default();
+    ChangeState(NextButtonState(m_nState, PointerEvent::Leave, IsWindowEnabled() != FALSE, true));
+    m_bTracking = 0;
+}
+
+void CPngButton::ChangeState(int next) noexcept {
+    if (next == m_nState)
+        return;
+    m_nState = next;
+    InvalidateRect(nullptr, TRUE);
+}
+
+void CPngButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) noexcept {
+    if (lpDrawItemStruct == nullptr || !m_images.Complete())
+        return;
+    const RECT item = lpDrawItemStruct->rcItem;
+    const int width = item.right - item.left;
+    const int height = item.bottom - item.top;
+    // Composed off-screen and copied in one blit, so no half-drawn state is ever seen.
+    CMemoryDC memory(lpDrawItemStruct->hDC, width, height);
+    if (!memory.IsValid())
+        return;
+    if (m_pBkImage == nullptr)
+        ::FillRect(memory, &item, m_fillBrush);
+    {
+        Gdiplus::Graphics graphics(memory.GetSafeHdc());
+        graphics.SetSmoothingMode(Gdiplus::SmoothingModeHighQuality);
+        const Gdiplus::Rect target(item.left, item.top, width, height);
+        if (m_pBkImage != nullptr) {
+            graphics.DrawImage(m_pBkImage, target, m_rcBkImage.left, m_rcBkImage.top,
+                               m_rcBkImage.right - m_rcBkImage.left,
+                               m_rcBkImage.bottom - m_rcBkImage.top, Gdiplus::UnitPixel);
+        }
+        Gdiplus::Image* face = m_images.Get(ChooseFace(m_nState, IsWindowEnabled() != FALSE));
+        if (face != nullptr) {
+            const PixelSize source = FaceSourceSize(static_cast<int>(face->GetWidth()),
+                                                    static_cast<int>(face->GetHeight()), m_fScale);
+            graphics.DrawImage(face, target, 0, 0, source.width, source.height,
+                               Gdiplus::UnitPixel);
+        }
+    }
+    memory.BlitTo(lpDrawItemStruct->hDC, 0, 0);
+}
+
+} // namespace halvane
