@@ -8,5 +8,7 @@ halvane_pure_sources(halvane_controls_core
 if(HALVANE_WINDOWS)
   target_sources(halvane_controls PRIVATE
     ButtonImages.cpp
+    CheckBoxBtn.cpp
+    ImageButton.cpp
     PngButton.cpp)
 endif()

@@ -1,0 +1,164 @@
+#include "controls/ImageButton.h"
+
+#include <commctrl.h>
+
+#include "framework/MemoryDC.h"
+
+namespace halvane {
+
+namespace {
+
+constexpr DWORD kHoverTimeMs = 10;
+
+PixelRect ToPixelRect(const RECT& rect) noexcept {
+    return PixelRect{rect.left, rect.top, rect.right, rect.bottom};
+}
+
+} // namespace
+
+const fw::MessageTable& CImageButton::Messages() noexcept {
+    static const fw::MessageEntry entries[] = {
+        fw::OnMessage<WM_MOUSEMOVE, &CImageButton::OnMouseMove>(),
+        fw::OnMessage<WM_MOUSEHOVER, &CImageButton::OnMouseHover>(),
+        fw::OnMessage<WM_LBUTTONUP, &CImageButton::OnMouseHover>(),
+        fw::OnMessage<WM_LBUTTONDOWN, &CImageButton::OnLButtonDown>(),
+        fw::OnMessage<WM_MOUSELEAVE, &CImageButton::OnMouseLeave>(),
+        fw::OnMessage<WM_ERASEBKGND, &CImageButton::OnEraseBkgnd>(),
+    };
+    static const fw::MessageTable table{&CButton::Messages(), entries};
+    return table;
+}
+
+CImageButton::CImageButton() noexcept : m_fillBrush(RGB(255, 255, 255)) {}
+
+CImageButton::~CImageButton() = default;
+
+void CImageButton::SetPngImages(UINT normalId, UINT hoverId, UINT pressedId,
+                                UINT disabledId) noexcept {
+    m_images.Load(normalId, hoverId, pressedId, disabledId);
+}
+
+void CImageButton::ReleasePngImages() noexcept {
+    m_images.Release();
+}
+
+void CImageButton::SetBkImageRect(int left, int top, int right, int bottom) noexcept {
+    m_rcBkImage = RECT{left, top, right, bottom};
+}
+
+void CImageButton::SetHitMargins(int left, int top, int right, int bottom) noexcept {
+    m_hitMargins = HitMargins{left, top, right, bottom};
+}
+
+BOOL CImageButton::IsCursorInside() const noexcept {
+    RECT client{};
+    GetClientRect(&client);
+    POINT cursor{};
+    if (!::GetCursorPos(&cursor))
+        return FALSE;
+    ScreenToClient(&cursor);
+    return ContainsPoint(ShrinkByMargins(ToPixelRect(client), m_hitMargins), cursor.x, cursor.y)
+               ? TRUE
+               : FALSE;
+}
+
+void CImageButton::EnableButton(BOOL bEnable) noexcept {
+    // Ordered so that a paint in between never meets an enabled window in state 4, which would
+    // show no face: disabling changes the window first, enabling the state first.
+    if (bEnable) {
+        m_nState.store(kButtonNormal);
+        EnableWindow(TRUE);
+    } else {
+        EnableWindow(FALSE);
+        m_nState.store(kButtonDisabled);
+    }
+    InvalidateRect(nullptr, TRUE);
+}
+
+void CImageButton::OnMouseMove(UINT, POINT) noexcept {
+    Default();
+    if (!IsWindowEnabled() || m_bTracking != 0)
+        return;
+    TRACKMOUSEEVENT request{};
+    request.cbSize = sizeof(request);
+    request.dwFlags = TME_HOVER | TME_LEAVE;
+    request.hwndTrack = GetSafeHwnd();
+    request.dwHoverTime = kHoverTimeMs;
+    ::_TrackMouseEvent(&request);
+    m_bTracking = 1;
+}
+
+void CImageButton::OnMouseHover(UINT, POINT point) noexcept {
+    Transition(PointerEvent::Hover, IsInClient(point));
+    Default();
+}
+
+void CImageButton::OnLButtonDown(UINT, POINT point) noexcept {
+    Transition(PointerEvent::Press, IsInClient(point));
+    Default();
+}
+
+void CImageButton::OnMouseLeave() noexcept {
+    Default();
+    Transition(PointerEvent::Leave, true);
+    m_bTracking = 0;
+}
+
+BOOL CImageButton::OnEraseBkgnd(HDC dc) noexcept {
+    // The face goes in with the background, before the regular paint.
+    Compose(dc);
+    return TRUE;
+}
+
+void CImageButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) noexcept {
+    if (lpDrawItemStruct != nullptr)
+        Compose(lpDrawItemStruct->hDC);
+}
+
+void CImageButton::Transition(PointerEvent event, bool inside) noexcept {
+    int current = m_nState.load();
+    const int next = NextButtonState(current, event, IsWindowEnabled() != FALSE, inside);
+    if (next == current)
+        return;
+    // EnableButton on another thread wins over a transition computed from the older value.
+    if (m_nState.compare_exchange_strong(current, next))
+        InvalidateRect(nullptr, TRUE);
+}
+
+bool CImageButton::IsInClient(POINT point) const noexcept {
+    RECT client{};
+    GetClientRect(&client);
+    return ContainsPoint(ToPixelRect(client), point.x, point.y);
+}
+
+void CImageButton::Compose(HDC target) noexcept {
+    if (target == nullptr || !m_images.Complete())
+        return;
+    GetClientRect(&m_rcClient);
+    const int width = m_rcClient.right - m_rcClient.left;
+    const int height = m_rcClient.bottom - m_rcClient.top;
+    CMemoryDC memory(target, width, height);
+    if (!memory.IsValid())
+        return;
+    ::FillRect(memory, &m_rcClient, m_fillBrush);
+    ::SetBkMode(memory, TRANSPARENT);
+    {
+        Gdiplus::Graphics graphics(memory.GetSafeHdc());
+        graphics.SetSmoothingMode(Gdiplus::SmoothingModeHighQuality);
+        const Gdiplus::Rect targetRect(m_rcClient.left, m_rcClient.top, width, height);
+        if (m_pBkImage != nullptr) {
+            graphics.DrawImage(m_pBkImage, targetRect, m_rcBkImage.left, m_rcBkImage.top,
+                               m_rcBkImage.right - m_rcBkImage.left,
+                               m_rcBkImage.bottom - m_rcBkImage.top, Gdiplus::UnitPixel);
+        }
+        // One read of the state: the whole face comes from the same value.
+        Gdiplus::Image* face = m_images.Get(ChooseFace(m_nState.load(), IsWindowEnabled() != FALSE));
+        if (face != nullptr) {
+            graphics.DrawImage(face, targetRect, 0, 0, static_cast<INT>(face->GetWidth()),
+                               static_cast<INT>(face->GetHeight()), Gdiplus::UnitPixel);
+        }
+    }
+    memory.BlitTo(target, 0, 0);
+}
+
+} // namespace halvane
