@@ -36,60 +36,21 @@ struct SkinPairSpec {
     bool cancelClosesPair;
 };
 
-inline constexpr SkinPairSpec kMainPair{IDD_HALVANE_DIALOG,
-                                        IDB_MAIN_FRAME,
-                                        410,
-                                        611,
-                                        IDD_TORVEL_DIALOG,
-                                        IDB_PANEL_BK,
-                                        {5, 4, 5, 7},
-                                        {5, 4, 5, 7},
-                                        30,
-                                        86,
-                                        false,
-                                        false,
-                                        true};
-
-inline constexpr SkinPairSpec kFeedbackPair{IDD_FEEDBACK_DIALOG,
-                                            IDB_FEEDBACK_FRAME,
-                                            410,
-                                            479,
-                                            IDD_FEEDBACK_CHILD_DIALOG,
-                                            IDB_FEEDBACK_BK,
-                                            {5, 4, 5, 7},
-                                            {5, 3, 5, 7},
-                                            30,
-                                            26,
-                                            false,
-                                            false,
-                                            true};
-
-inline constexpr SkinPairSpec kPromptPair{IDD_PROMPT_DIALOG,
-                                          IDB_PROMPT_FRAME,
-                                          336,
-                                          156,
-                                          IDD_PROMPT_CHILD_DIALOG,
-                                          IDB_PROMPT_BK,
-                                          {5, 3, 5, 7},
-                                          {5, 3, 5, 7},
-                                          30,
-                                          26,
-                                          false,
-                                          false,
-                                          true};
-
-inline constexpr SkinPairSpec kExecutePromptPair{IDD_EXECUTE_PROMPT_DIALOG,
-                                                 IDB_PROGRESS_FRAME,
-                                                 232,
-                                                 132,
-                                                 IDD_EXECUTE_PROMPT_CHILD_DIALOG,
-                                                 IDB_PROGRESS_BK,
-                                                 {14, 12, 14, 16},
-                                                 {14, 12, 14, 16},
-                                                 0,
-                                                 0,
-                                                 true,
-                                                 true,
-                                                 false};
+// clang-format off
+// outer template, skin, outer size | inner template, background | insets | move insets |
+// caption height, right margin | high-quality skin, buffered background, cancel closes the pair
+inline constexpr SkinPairSpec kMainPair{
+    IDD_HALVANE_DIALOG, IDB_MAIN_FRAME, 410, 611, IDD_TORVEL_DIALOG, IDB_PANEL_BK,
+    {5, 4, 5, 7}, {5, 4, 5, 7}, 30, 86, false, false, true};
+inline constexpr SkinPairSpec kFeedbackPair{
+    IDD_FEEDBACK_DIALOG, IDB_FEEDBACK_FRAME, 410, 479, IDD_FEEDBACK_CHILD_DIALOG, IDB_FEEDBACK_BK,
+    {5, 4, 5, 7}, {5, 3, 5, 7}, 30, 26, false, false, true};
+inline constexpr SkinPairSpec kPromptPair{
+    IDD_PROMPT_DIALOG, IDB_PROMPT_FRAME, 336, 156, IDD_PROMPT_CHILD_DIALOG, IDB_PROMPT_BK,
+    {5, 3, 5, 7}, {5, 3, 5, 7}, 30, 26, false, false, true};
+inline constexpr SkinPairSpec kExecutePromptPair{
+    IDD_EXECUTE_PROMPT_DIALOG, IDB_PROGRESS_FRAME, 232, 132, IDD_EXECUTE_PROMPT_CHILD_DIALOG,
+    IDB_PROGRESS_BK, {14, 12, 14, 16}, {14, 12, 14, 16}, 0, 0, true, true, false};
+// clang-format on
 
 } // namespace halvane

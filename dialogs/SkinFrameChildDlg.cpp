@@ -1,0 +1,119 @@
+#include "dialogs/SkinFrameChildDlg.h"
+
+#include "controls/PngResource.h"
+#include "dialogs/PairGeometry.h"
+#include "dialogs/SkinFrameDlg.h"
+#include "framework/MemoryDC.h"
+
+namespace halvane {
+
+CSkinFrameChildDlg::CSkinFrameChildDlg(const SkinPairSpec& spec) noexcept
+    : CDialog(static_cast<UINT>(spec.innerTemplate)), m_spec(spec) {}
+
+CSkinFrameChildDlg::~CSkinFrameChildDlg() = default;
+
+const fw::MessageTable& CSkinFrameChildDlg::Messages() noexcept {
+    static const fw::MessageEntry entries[] = {
+        fw::OnMessage<WM_DESTROY, &CSkinFrameChildDlg::OnDestroy>(),
+        fw::OnMessage<WM_ERASEBKGND, &CSkinFrameChildDlg::OnEraseBkgnd>(),
+        fw::OnMessage<WM_SIZE, &CSkinFrameChildDlg::OnSize>(),
+        fw::OnMessage<WM_MOVE, &CSkinFrameChildDlg::OnMove>(),
+        fw::OnMessage<WM_NCHITTEST, &CSkinFrameChildDlg::OnNcHitTest>(),
+    };
+    static const fw::MessageTable table{&CDialog::Messages(), entries};
+    return table;
+}
+
+BOOL CSkinFrameChildDlg::PreTranslateMessage(MSG* msg) noexcept {
+    if (msg != nullptr && msg->message == WM_KEYDOWN &&
+        (msg->wParam == VK_ESCAPE || msg->wParam == VK_RETURN))
+        return TRUE;
+    return CDialog::PreTranslateMessage(msg);
+}
+
+BOOL CSkinFrameChildDlg::OnInitDialog() noexcept {
+    CDialog::OnInitDialog();
+    // Without the background the controls stay as the template put them, unconfigured.
+    if (GetBkImage() != nullptr) {
+        LayoutControls(true);
+        m_bInitialized = true;
+    }
+    return TRUE;
+}
+
+void CSkinFrameChildDlg::OnCancel() noexcept {
+    if (m_spec.cancelClosesPair)
+        ::SendMessageW(GetParentHandle(), WM_CLOSE, 0, 0);
+}
+
+Gdiplus::Image* CSkinFrameChildDlg::GetBkImage() noexcept {
+    if (!m_pBkImage) {
+        Gdiplus::Image* image = nullptr;
+        if (LoadPngFromResource(&image, static_cast<WORD>(m_spec.backgroundPng)) != 0)
+            m_pBkImage.reset(image);
+    }
+    return m_pBkImage.get();
+}
+
+void CSkinFrameChildDlg::OnDestroy() noexcept {
+    CWnd::OnDestroy();
+    ReleaseControls();
+    m_pBkImage.reset();
+}
+
+BOOL CSkinFrameChildDlg::OnEraseBkgnd(HDC dc) noexcept {
+    RECT client{};
+    GetClientRect(&client);
+    if (GetBkImage() == nullptr)
+        return TRUE;
+    if (!m_spec.bufferedBackground) {
+        DrawBackground(dc, client);
+        return TRUE;
+    }
+    CMemoryDC memory(dc, client.right - client.left, client.bottom - client.top);
+    if (!memory.IsValid())
+        return TRUE;
+    DrawBackground(memory, client);
+    memory.BlitTo(dc, 0, 0);
+    return TRUE;
+}
+
+void CSkinFrameChildDlg::DrawBackground(HDC dc, const RECT& client) noexcept {
+    Gdiplus::Image* image = m_pBkImage.get();
+    Gdiplus::Graphics graphics(dc);
+    graphics.SetSmoothingMode(Gdiplus::SmoothingModeHighQuality);
+    const Gdiplus::Rect target(client.left, client.top, client.right - client.left,
+                               client.bottom - client.top);
+    graphics.DrawImage(image, target, 0, 0, static_cast<INT>(image->GetWidth()),
+                       static_cast<INT>(image->GetHeight()), Gdiplus::UnitPixel);
+}
+
+void CSkinFrameChildDlg::OnSize(UINT type, int cx, int cy) noexcept {
+    CWnd::OnSize(type, cx, cy);
+    if (m_bInitialized)
+        LayoutControls(false);
+}
+
+void CSkinFrameChildDlg::OnMove(int x, int y) noexcept {
+    CWnd::OnMove(x, y);
+    if (!m_bInCaption)
+        return;
+    RECT rect{};
+    GetWindowRect(&rect);
+    if (auto* outer = dynamic_cast<CSkinFrameDlg*>(GetParent()))
+        outer->FollowChild(rect.left, rect.top, rect.right, rect.bottom);
+}
+
+LRESULT CSkinFrameChildDlg::OnNcHitTest(POINT point) noexcept {
+    if (m_spec.captionHeight <= 0)
+        return Default();
+    RECT client{};
+    GetClientRect(&client);
+    ClientToScreen(&client);
+    m_bInCaption = IsInCaption(m_spec, {client.left, client.top, client.right, client.bottom},
+                               {point.x, point.y}, m_fScale);
+    // The system then drags the inner as by a title bar.
+    return m_bInCaption ? HTCAPTION : Default();
+}
+
+} // namespace halvane

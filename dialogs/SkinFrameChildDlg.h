@@ -1,0 +1,64 @@
+// The inner dialog of a layered pair: a borderless pop-up owned by the outer, lying over the
+// skin's opaque face. It paints its background image, lays out the pair's controls, and lets the
+// user drag the pair by its caption strip (the outer follows it from the first drag on).
+#pragma once
+
+#include <windows.h>
+
+#include <objidl.h>
+#include <gdiplus.h>
+
+#include <memory>
+
+#include "dialogs/SkinPairSpec.h"
+#include "framework/Dialog.h"
+
+namespace halvane {
+
+class CSkinFrameChildDlg : public CDialog {
+public:
+    explicit CSkinFrameChildDlg(const SkinPairSpec& spec) noexcept;
+    ~CSkinFrameChildDlg() override;
+
+    // Enter and Esc never reach the dialog manager.
+    BOOL PreTranslateMessage(MSG* msg) noexcept override;
+
+    // Copied from the outer before the window is created.
+    float m_fScale = 1.0f;
+
+    DECLARE_MESSAGE_TABLE()
+
+protected:
+    BOOL OnInitDialog() noexcept override;
+    // The window manager's close command: closes the pair when it has a close button.
+    void OnCancel() noexcept override;
+
+    // Places the controls from the client rectangle and m_fScale; the first call (right after
+    // the background image loaded) also configures them.
+    virtual void LayoutControls(bool bFirst) noexcept = 0;
+    // The controls let go of what they hold; called while the window is being destroyed, before
+    // the background image is deleted.
+    virtual void ReleaseControls() noexcept {}
+
+    // Loads the background image on first need; null when the resource is missing.
+    Gdiplus::Image* GetBkImage() noexcept;
+    const SkinPairSpec& Spec() const noexcept { return m_spec; }
+
+    void OnDestroy() noexcept;
+    BOOL OnEraseBkgnd(HDC dc) noexcept;
+    void OnSize(UINT type, int cx, int cy) noexcept;
+    void OnMove(int x, int y) noexcept;
+    LRESULT OnNcHitTest(POINT point) noexcept;
+
+    bool m_bInitialized = false;
+    // Whether the last hit test fell in the caption strip: a move then is a drag.
+    bool m_bInCaption = false;
+
+private:
+    void DrawBackground(HDC dc, const RECT& client) noexcept;
+
+    const SkinPairSpec m_spec;
+    std::unique_ptr<Gdiplus::Image> m_pBkImage;
+};
+
+} // namespace halvane

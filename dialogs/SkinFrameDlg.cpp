@@ -1,0 +1,104 @@
+#include "dialogs/SkinFrameDlg.h"
+
+#include "controls/PngResource.h"
+#include "dialogs/LayeredSkin.h"
+#include "dialogs/PairGeometry.h"
+
+namespace halvane {
+
+namespace {
+
+fw::IntRect ToIntRect(const RECT& r) noexcept {
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+RECT ToRect(const fw::IntRect& r) noexcept {
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+} // namespace
+
+CSkinFrameDlg::CSkinFrameDlg(const SkinPairSpec& spec, CWnd* parent) noexcept
+    : CDialog(static_cast<UINT>(spec.outerTemplate), parent), m_spec(spec) {}
+
+CSkinFrameDlg::~CSkinFrameDlg() = default;
+
+const fw::MessageTable& CSkinFrameDlg::Messages() noexcept {
+    static const fw::MessageEntry entries[] = {
+        fw::OnMessage<WM_DESTROY, &CSkinFrameDlg::OnDestroy>(),
+        fw::OnMessage<WM_MOVE, &CSkinFrameDlg::OnMove>(),
+    };
+    static const fw::MessageTable table{&CDialog::Messages(), entries};
+    return table;
+}
+
+BOOL CSkinFrameDlg::PreTranslateMessage(MSG* msg) noexcept {
+    if (msg != nullptr && msg->message == WM_KEYDOWN &&
+        (msg->wParam == VK_ESCAPE || msg->wParam == VK_RETURN))
+        return TRUE;
+    return CDialog::PreTranslateMessage(msg);
+}
+
+BOOL CSkinFrameDlg::OnInitDialog() noexcept {
+    CDialog::OnInitDialog();
+    // No template carries the layered bit: it is toggled on here.
+    const LONG exStyle = ::GetWindowLongW(GetSafeHwnd(), GWL_EXSTYLE);
+    ::SetWindowLongW(GetSafeHwnd(), GWL_EXSTYLE, exStyle ^ WS_EX_LAYERED);
+
+    if (!PaintLayeredSkin()) {
+        // Neither skin nor inner would show: end a modal pair rather than block invisibly.
+        if (IsModal())
+            EndDialog(IDCANCEL);
+        return TRUE;
+    }
+
+    RECT outer{};
+    GetWindowRect(&outer);
+    m_pChildDlg = CreateChildDlg();
+    if (!m_pChildDlg)
+        return TRUE;
+    m_pChildDlg->m_fScale = m_fScale;
+    if (!m_pChildDlg->Create(static_cast<UINT>(m_spec.innerTemplate), this)) {
+        m_pChildDlg.reset();
+        return TRUE;
+    }
+    m_pChildDlg->MoveWindow(ToRect(InitialInnerRect(m_spec, ToIntRect(outer), m_fScale)), TRUE);
+    m_pChildDlg->ShowWindow(SW_SHOW);
+    return TRUE;
+}
+
+BOOL CSkinFrameDlg::PaintLayeredSkin() noexcept {
+    if (!m_pSkin) {
+        Gdiplus::Image* image = nullptr;
+        if (LoadPngFromResource(&image, static_cast<WORD>(m_spec.skinPng)) == 0)
+            return FALSE;
+        m_pSkin.reset(image);
+    }
+    const fw::IntPoint size = OuterSize(m_spec, m_fScale);
+    // A failed update still leaves a usable pair; only a missing skin stops it.
+    UpdateLayeredSkin(GetSafeHwnd(), *m_pSkin, size.x, size.y, m_spec.highQualitySkin);
+    return TRUE;
+}
+
+void CSkinFrameDlg::FollowChild(int left, int top, int right, int bottom) noexcept {
+    m_bMoveChild = false;
+    MoveWindow(ToRect(OuterRectAroundInner(m_spec, {left, top, right, bottom}, m_fScale)), TRUE);
+}
+
+void CSkinFrameDlg::OnMove(int x, int y) noexcept {
+    CWnd::OnMove(x, y);
+    if (!m_bMoveChild || !m_pChildDlg || !m_pChildDlg->IsWindow())
+        return;
+    RECT outer{};
+    GetWindowRect(&outer);
+    m_pChildDlg->MoveWindow(ToRect(InnerRectForOuter(m_spec, ToIntRect(outer), m_fScale)), TRUE);
+}
+
+void CSkinFrameDlg::OnDestroy() noexcept {
+    CWnd::OnDestroy();
+    m_pSkin.reset();
+    // The owned inner window is already gone: owned windows are destroyed first.
+    m_pChildDlg.reset();
+}
+
+} // namespace halvane

@@ -1,0 +1,62 @@
+// The outer dialog of a layered pair: a layered pop-up whose only content is the pair's skin
+// image with per-pixel alpha. It creates the inner dialog over the skin's face at the pair's
+// insets and keeps the two together: the inner follows the outer until the user first drags the
+// inner by its caption strip, and from then on the outer follows the inner.
+#pragma once
+
+#include <windows.h>
+
+#include <objidl.h>
+#include <gdiplus.h>
+
+#include <memory>
+
+#include "dialogs/SkinFrameChildDlg.h"
+#include "dialogs/SkinPairSpec.h"
+#include "framework/Dialog.h"
+
+namespace halvane {
+
+class CSkinFrameDlg : public CDialog {
+public:
+    CSkinFrameDlg(const SkinPairSpec& spec, CWnd* parent) noexcept;
+    ~CSkinFrameDlg() override;
+
+    // The inner was dragged to (left, top, right, bottom): the outer goes around it, and from
+    // now on the outer's own moves leave the inner where it is.
+    void FollowChild(int left, int top, int right, int bottom) noexcept;
+
+    // Enter and Esc never reach the dialog manager.
+    BOOL PreTranslateMessage(MSG* msg) noexcept override;
+
+    // The inner dialog object; null before OnInitDialog and after the window is destroyed.
+    CSkinFrameChildDlg* GetChildDlg() const noexcept { return m_pChildDlg.get(); }
+
+    // Set before the window is created; the outer hands it to the inner.
+    float m_fScale = 1.0f;
+
+    DECLARE_MESSAGE_TABLE()
+
+protected:
+    BOOL OnInitDialog() noexcept override;
+    // The pair's inner object, holding the pair's data; the frame sets its scale and creates its
+    // window. Null when it cannot be made.
+    virtual std::unique_ptr<CSkinFrameChildDlg> CreateChildDlg() noexcept = 0;
+    // Loads the skin on first need and shows it at the pair's scaled outer size.
+    BOOL PaintLayeredSkin() noexcept;
+
+    void OnDestroy() noexcept;
+    void OnMove(int x, int y) noexcept;
+
+    const SkinPairSpec& Spec() const noexcept { return m_spec; }
+
+    // While true, a move of the outer moves the inner with it.
+    bool m_bMoveChild = true;
+
+private:
+    const SkinPairSpec m_spec;
+    std::unique_ptr<Gdiplus::Image> m_pSkin;
+    std::unique_ptr<CSkinFrameChildDlg> m_pChildDlg;
+};
+
+} // namespace halvane
