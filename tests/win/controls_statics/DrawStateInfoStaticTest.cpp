@@ -1,0 +1,174 @@
+// CDrawStateInfoStatic in a real window: the dots driven by timer 36, StopAnimation and
+// ResetAnimation, the real one-second timer, the layouts and the background image.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "StaticTestSupport.h"
+#include "controls/DrawStateInfoStatic.h"
+#include "controls/PngResource.h"
+#include "framework/GdiObjectCounter.h"
+#include "framework/GdiplusSession.h"
+#include "res/resource.h"
+
+namespace halvane {
+namespace {
+
+using test::CaptureClient;
+using test::Ink;
+using test::InkOf;
+using test::Pixels;
+using test::PumpPending;
+
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr UINT_PTR kTimer = CDrawStateInfoStatic::kAnimationTimer;
+
+class DrawStateInfoStaticTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(m_gdiplus.IsStarted());
+        ASSERT_TRUE(m_host.Create(RECT{60, 60, 460, 360}, m_font));
+        ASSERT_EQ(test::LineHeight(m_font, false), 12);
+    }
+
+    CDrawStateInfoStatic& Make(const std::wstring& text, int mode, const RECT& rect) {
+        m_statics.push_back(std::make_unique<CDrawStateInfoStatic>());
+        CDrawStateInfoStatic& s = *m_statics.back();
+        EXPECT_TRUE(s.Create(text.c_str(), WS_CHILD | WS_VISIBLE, rect, &m_host, 1000));
+        s.SetAlignMode(mode);
+        s.SetTextFont(0, 0);
+        return s;
+    }
+
+    static Pixels Shown(const CDrawStateInfoStatic& s) {
+        PumpPending();
+        return CaptureClient(s);
+    }
+    static Pixels Painted(const CDrawStateInfoStatic& s) {
+        s.Invalidate();
+        return Shown(s);
+    }
+    static void Tick(const CDrawStateInfoStatic& s, UINT_PTR id = kTimer) {
+        s.PostMessage(WM_TIMER, id, 0);
+    }
+
+    // What the animated control must look like with n dots: a still control whose own text
+    // already ends in them.
+    std::vector<Pixels> StillFrames(const std::wstring& text, int mode, int width, int height) {
+        std::vector<Pixels> frames;
+        for (const wchar_t* dots : {L"", L".", L"..", L"..."}) {
+            CDrawStateInfoStatic& still = Make(text + dots, mode, RECT{0, 200, width, 200 + height});
+            frames.push_back(Painted(still));
+            still.DestroyWindow();
+        }
+        return frames;
+    }
+
+    fw::GdiplusSession m_gdiplus;
+    CFont m_font = test::MakeTestFont();
+    test::FontHost m_host;
+    std::vector<std::unique_ptr<CDrawStateInfoStatic>> m_statics;
+};
+
+TEST_F(DrawStateInfoStaticTest, TimerThirtySixAddsADotAndWrapsAfterThree) {
+    const std::wstring text = L"Please wait";
+    const std::vector<Pixels> frames = StillFrames(text, 1, 150, 30);
+    ASSERT_NE(frames[0], frames[3]);
+
+    CDrawStateInfoStatic& s = Make(text, 1, RECT{0, 0, 150, 30});
+    EXPECT_EQ(Painted(s), frames[0]);
+    const long live = fw::GdiObjectCounter::Live();
+    for (int expected : {1, 2, 3, 0, 1, 2}) {
+        SCOPED_TRACE(expected);
+        Tick(s);
+        EXPECT_EQ(Shown(s), frames[expected]);
+    }
+    Tick(s, 35); // another timer's tick is not the animation's
+    EXPECT_EQ(Shown(s), frames[2]);
+    EXPECT_EQ(fw::GdiObjectCounter::Live(), live);
+
+    s.StopAnimation();
+    EXPECT_EQ(Shown(s), frames[0]);
+    Tick(s);
+    EXPECT_EQ(Shown(s), frames[1]); // counting starts over from no dots
+}
+
+TEST_F(DrawStateInfoStaticTest, RealTimerTicksOnceASecondUntilStopped) {
+    const std::wstring text = L"Please wait";
+    const std::vector<Pixels> frames = StillFrames(text, 1, 150, 30);
+    CDrawStateInfoStatic& s = Make(text, 1, RECT{0, 0, 150, 30});
+    Painted(s);
+
+    const ULONGLONG start = ::GetTickCount64();
+    s.StartAnimation();
+    ASSERT_TRUE(test::PumpUntil([&] { return CaptureClient(s) == frames[1]; }, 5000));
+    EXPECT_GE(::GetTickCount64() - start, 900u); // not before the first second is over
+
+    // ResetAnimation drops the dots but the timer runs on.
+    s.ResetAnimation();
+    EXPECT_EQ(Shown(s), frames[0]);
+    EXPECT_TRUE(test::PumpUntil([&] { return CaptureClient(s) == frames[1]; }, 5000));
+
+    s.StopAnimation();
+    EXPECT_EQ(Shown(s), frames[0]);
+    EXPECT_FALSE(::KillTimer(s, kTimer)); // StopAnimation already killed it
+}
+
+TEST_F(DrawStateInfoStaticTest, DotsTakePartInTheWrapping) {
+    // Room for the text alone on one line, not for the text with three dots.
+    const std::wstring text = L"Please wait";
+    const int width = test::TextExtent(m_font, text) + 2;
+    ASSERT_GT(test::TextExtent(m_font, text + L"..."), width);
+    CDrawStateInfoStatic& s = Make(text, 5, RECT{0, 0, width, 40});
+    const Ink oneLine = InkOf(Painted(s), kWhite);
+    for (int i = 0; i < 3; ++i)
+        Tick(s);
+    const Ink twoLines = InkOf(Shown(s), kWhite);
+    // One 12-pixel line in 40 starts at 14; two lines start at 8.
+    EXPECT_EQ(oneLine.top - twoLines.top, 6);
+    EXPECT_EQ(twoLines.bottom - oneLine.bottom, 6);
+}
+
+TEST_F(DrawStateInfoStaticTest, ModeZeroAndUnknownModesLayOutAsModeOne) {
+    const Pixels modeOne = Painted(Make(L"Please wait", 1, RECT{0, 0, 150, 30}));
+    EXPECT_EQ(Painted(Make(L"Please wait", 0, RECT{0, 40, 150, 70})), modeOne);
+    EXPECT_EQ(Painted(Make(L"Please wait", 9, RECT{0, 80, 150, 110})), modeOne);
+    // Mode 3 puts the same line at the right edge.
+    const Ink right = InkOf(Painted(Make(L"Please wait", 3, RECT{0, 120, 150, 150})), kWhite);
+    const Ink left = InkOf(modeOne, kWhite);
+    EXPECT_EQ(right.right - left.right, 150 - test::TextExtent(m_font, L"Please wait"));
+}
+
+TEST_F(DrawStateInfoStaticTest, SetTextColorRepaintsAtOnce) {
+    CDrawStateInfoStatic& s = Make(L"Please wait", 2, RECT{0, 0, 150, 30});
+    EXPECT_GT(Painted(s).Count(RGB(0, 0, 0)), 0);
+    s.SetTextColor(RGB(200, 0, 0));
+    const Pixels p = Shown(s);
+    EXPECT_GT(p.Count(RGB(200, 0, 0)), 0);
+    EXPECT_EQ(p.Count(RGB(0, 0, 0)), 0);
+}
+
+TEST_F(DrawStateInfoStaticTest, BackgroundImageIsComposedOverWhite) {
+    // The please-wait dialog's set-up: PNG 146 under the text at (10, 32)-(194, 72).
+    Gdiplus::Image* image = nullptr;
+    ASSERT_EQ(LoadPngFromResource(&image, IDB_PROGRESS_BK), 1);
+    std::unique_ptr<Gdiplus::Image> owned(image);
+    Gdiplus::Bitmap onWhite(204, 104, PixelFormat32bppARGB);
+    {
+        Gdiplus::Graphics g(&onWhite);
+        g.Clear(Gdiplus::Color(255, 255, 255, 255));
+        g.DrawImage(image, 0, 0, 204, 104);
+    }
+    CDrawStateInfoStatic& s = Make(L"", 5, RECT{0, 0, 184, 40});
+    s.SetTextColor(kWhite);
+    s.SetBkImage(image);
+    s.SetBkImageRect(10, 32, 194, 72);
+    const Pixels p = Painted(s);
+    EXPECT_EQ(test::CountUnlike(p, onWhite, 10, 32, 2), 0);
+    EXPECT_LT(p.Count(kWhite), 184 * 40 / 2); // the image, not the bare fill
+    s.DestroyWindow();
+}
+
+} // namespace
+} // namespace halvane
