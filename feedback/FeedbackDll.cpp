@@ -5,8 +5,7 @@ namespace {
 constexpr wchar_t kLibraryName[] = L"\\ArkwenFeedbackInformation.dll";
 
 // Looks name up and stores it in slot; false when the library lacks it.
-template <typename Fn>
-bool Resolve(HMODULE module, const char* name, Fn& slot) noexcept {
+template <typename Fn> bool Resolve(HMODULE module, const char* name, Fn& slot) noexcept {
     const FARPROC proc = ::GetProcAddress(module, name);
     // Through void(*)(): the one function pointer type GCC lets stand for any other.
     slot = reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(proc));
@@ -15,7 +14,9 @@ bool Resolve(HMODULE module, const char* name, Fn& slot) noexcept {
 
 } // namespace
 
-CFeedbackDll::~CFeedbackDll() { Free(); }
+CFeedbackDll::~CFeedbackDll() {
+    Free();
+}
 
 bool CFeedbackDll::Load() noexcept {
     Free();
@@ -48,7 +49,8 @@ bool CFeedbackDll::Load() noexcept {
            Resolve(m_hModule, "GetInterNetState", m_pfnGetInterNetState) &&
            Resolve(m_hModule, "CustomerFeedback", m_pfnCustomerFeedback) &&
            Resolve(m_hModule, "CustomerFeedbackEx", m_pfnCustomerFeedbackEx) &&
-           Resolve(m_hModule, "WriteCustomerFeedbackInfoFile", m_pfnWriteCustomerFeedbackInfoFile) &&
+           Resolve(m_hModule, "WriteCustomerFeedbackInfoFile",
+                   m_pfnWriteCustomerFeedbackInfoFile) &&
            Resolve(m_hModule, "GetToolIsNewVersion", m_pfnGetToolIsNewVersion) &&
            Resolve(m_hModule, "OpenToolDownUrl", m_pfnOpenToolDownUrl);
 }
@@ -76,16 +78,26 @@ void CFeedbackDll::ClearEntryPoints() noexcept {
 
 bool CFeedbackDll::HasEntryPoint(EntryPoint which) const noexcept {
     switch (which) {
-    case EP_InitFreedbackDll: return m_pfnInitFreedbackDll != nullptr;
-    case EP_FeedbackQuestion: return m_pfnFeedbackQuestion != nullptr;
-    case EP_OpenUrl: return m_pfnOpenUrl != nullptr;
-    case EP_GetInterNetState: return m_pfnGetInterNetState != nullptr;
-    case EP_CustomerFeedback: return m_pfnCustomerFeedback != nullptr;
-    case EP_CustomerFeedbackEx: return m_pfnCustomerFeedbackEx != nullptr;
-    case EP_WriteCustomerFeedbackInfoFile: return m_pfnWriteCustomerFeedbackInfoFile != nullptr;
-    case EP_GetToolIsNewVersion: return m_pfnGetToolIsNewVersion != nullptr;
-    case EP_OpenToolDownUrl: return m_pfnOpenToolDownUrl != nullptr;
-    case EP_Count: break;
+    case EP_InitFreedbackDll:
+        return m_pfnInitFreedbackDll != nullptr;
+    case EP_FeedbackQuestion:
+        return m_pfnFeedbackQuestion != nullptr;
+    case EP_OpenUrl:
+        return m_pfnOpenUrl != nullptr;
+    case EP_GetInterNetState:
+        return m_pfnGetInterNetState != nullptr;
+    case EP_CustomerFeedback:
+        return m_pfnCustomerFeedback != nullptr;
+    case EP_CustomerFeedbackEx:
+        return m_pfnCustomerFeedbackEx != nullptr;
+    case EP_WriteCustomerFeedbackInfoFile:
+        return m_pfnWriteCustomerFeedbackInfoFile != nullptr;
+    case EP_GetToolIsNewVersion:
+        return m_pfnGetToolIsNewVersion != nullptr;
+    case EP_OpenToolDownUrl:
+        return m_pfnOpenToolDownUrl != nullptr;
+    case EP_Count:
+        break;
     }
     return false;
 }

@@ -6,8 +6,7 @@
 
 namespace feedbacklib {
 
-inline constexpr char kDefaultUpdateAddress[] =
-    HALVANE_KNOWLEDGE_BASE_ROOT "/update/manifest.ini";
+inline constexpr char kDefaultUpdateAddress[] = HALVANE_KNOWLEDGE_BASE_ROOT "/update/manifest.ini";
 inline constexpr char kDefaultDownloadAddress[] =
     HALVANE_KNOWLEDGE_BASE_ROOT "/download/?tool={tool}";
 inline constexpr char kDefaultFeedbackAddress[] =

@@ -33,7 +33,8 @@ std::optional<std::vector<std::uint32_t>> ParseDottedVersion(std::string_view te
     }
 }
 
-int CompareDottedVersions(const std::vector<std::uint32_t>& a, const std::vector<std::uint32_t>& b) {
+int CompareDottedVersions(const std::vector<std::uint32_t>& a,
+                          const std::vector<std::uint32_t>& b) {
     const std::size_t n = std::max(a.size(), b.size());
     for (std::size_t i = 0; i < n; ++i) {
         const std::uint32_t x = i < a.size() ? a[i] : 0;

@@ -15,8 +15,7 @@ using feedbacklib::ToUtf8;
 
 namespace {
 
-template <typename Body>
-int Guarded(Body body) noexcept {
+template <typename Body> int Guarded(Body body) noexcept {
     try {
         return body();
     } catch (...) {
@@ -84,6 +83,8 @@ static_assert(std::is_convertible_v<decltype(&OpenUrl), feedback::OpenUrlFn>);
 static_assert(std::is_convertible_v<decltype(&GetInterNetState), feedback::GetInterNetStateFn>);
 static_assert(std::is_convertible_v<decltype(&CustomerFeedback), feedback::CustomerFeedbackFn>);
 static_assert(std::is_convertible_v<decltype(&CustomerFeedbackEx), feedback::CustomerFeedbackExFn>);
-static_assert(std::is_convertible_v<decltype(&WriteCustomerFeedbackInfoFile), feedback::WriteCustomerFeedbackInfoFileFn>);
-static_assert(std::is_convertible_v<decltype(&GetToolIsNewVersion), feedback::GetToolIsNewVersionFn>);
+static_assert(std::is_convertible_v<decltype(&WriteCustomerFeedbackInfoFile),
+                                    feedback::WriteCustomerFeedbackInfoFileFn>);
+static_assert(
+    std::is_convertible_v<decltype(&GetToolIsNewVersion), feedback::GetToolIsNewVersionFn>);
 static_assert(std::is_convertible_v<decltype(&OpenToolDownUrl), feedback::OpenToolDownUrlFn>);

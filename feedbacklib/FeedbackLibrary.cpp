@@ -70,9 +70,9 @@ int CFeedbackLibrary::OpenDownloadPage() {
     std::string address;
     {
         const std::lock_guard<std::mutex> guard(m_lock);
-        address = !m_lastDownload.empty()
-                      ? m_lastDownload
-                      : ExpandAddressTemplate(config.DownloadTemplate(), m_lastToolId, m_lastVersion);
+        address = !m_lastDownload.empty() ? m_lastDownload
+                                          : ExpandAddressTemplate(config.DownloadTemplate(),
+                                                                  m_lastToolId, m_lastVersion);
     }
     return OpenWebAddress(address) ? 1 : 0;
 }
@@ -80,13 +80,15 @@ int CFeedbackLibrary::OpenDownloadPage() {
 int CFeedbackLibrary::OpenFeedbackPage(const std::string& toolId, const std::string& version) {
     CLibraryConfig config;
     config.Read();
-    return OpenWebAddress(ExpandAddressTemplate(config.FeedbackTemplate(), toolId, version)) ? 1 : 0;
+    return OpenWebAddress(ExpandAddressTemplate(config.FeedbackTemplate(), toolId, version)) ? 1
+                                                                                             : 0;
 }
 
 int CFeedbackLibrary::OpenAddress(const std::string& address) {
     CLibraryConfig config;
     config.Read();
-    return OpenWebAddress(RebaseAddress(address, kDefaultKnowledgeBaseRoot, config.KnowledgeBaseRoot()))
+    return OpenWebAddress(
+               RebaseAddress(address, kDefaultKnowledgeBaseRoot, config.KnowledgeBaseRoot()))
                ? 1
                : 0;
 }
@@ -95,7 +97,8 @@ int CFeedbackLibrary::AddRecord(const std::string& toolId, const std::string& ve
                                 const std::string& time) {
     CLibraryConfig config;
     config.Read();
-    return CRecordStore(config.DataFolder()).Append(FormatFeedbackRecord(toolId, version, answer, time))
+    return CRecordStore(config.DataFolder())
+                   .Append(FormatFeedbackRecord(toolId, version, answer, time))
                ? 1
                : 0;
 }

@@ -90,18 +90,26 @@ std::string FormatFeedbackSummary(const ParsedRecords& parsed) {
     for (const FeedbackRecord& r : parsed.records) {
         AnswerCounts& c = counts[{r.tool, r.version}];
         switch (r.answer) {
-        case 1: ++c.solved; break;
-        case 2: ++c.unsolved; break;
-        case 3: ++c.unanswered; break;
-        default: ++c.other; break;
+        case 1:
+            ++c.solved;
+            break;
+        case 2:
+            ++c.unsolved;
+            break;
+        case 3:
+            ++c.unanswered;
+            break;
+        default:
+            ++c.other;
+            break;
         }
     }
     std::string out = "records=" + std::to_string(parsed.records.size()) + "\r\n";
     for (const auto& [key, c] : counts) {
         out += "tool=" + key.first + " version=" + key.second +
                " solved=" + std::to_string(c.solved) + " unsolved=" + std::to_string(c.unsolved) +
-               " unanswered=" + std::to_string(c.unanswered) +
-               " other=" + std::to_string(c.other) + "\r\n";
+               " unanswered=" + std::to_string(c.unanswered) + " other=" + std::to_string(c.other) +
+               "\r\n";
     }
     return out;
 }

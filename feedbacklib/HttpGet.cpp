@@ -60,8 +60,7 @@ HttpResponse HttpGet(const std::string& url, std::size_t maxBody) {
     const int step = static_cast<int>(kStepTimeoutMs);
     ::WinHttpSetTimeouts(session.get(), step, step, step, step);
 
-    const InternetHandle connection(
-        ::WinHttpConnect(session.get(), host.c_str(), parts.nPort, 0));
+    const InternetHandle connection(::WinHttpConnect(session.get(), host.c_str(), parts.nPort, 0));
     if (!connection)
         return response;
     const InternetHandle request(::WinHttpOpenRequest(

@@ -51,7 +51,8 @@ void Override(std::string& value, const std::wstring& file, const wchar_t* key) 
 
 std::wstring CommonDataFolder() {
     wchar_t path[MAX_PATH] = {};
-    if (FAILED(::SHGetFolderPathW(nullptr, CSIDL_COMMON_APPDATA, nullptr, SHGFP_TYPE_CURRENT, path)))
+    if (FAILED(
+            ::SHGetFolderPathW(nullptr, CSIDL_COMMON_APPDATA, nullptr, SHGFP_TYPE_CURRENT, path)))
         return {};
     return std::wstring(path) + kDataFolderName;
 }

@@ -89,9 +89,8 @@ bool CRecordStore::WriteSummary() const {
             return false;
         records.resize(static_cast<std::size_t>(size.QuadPart));
         DWORD read = 0;
-        if (!records.empty() &&
-            !::ReadFile(file.get(), records.data(), static_cast<DWORD>(records.size()), &read,
-                        nullptr))
+        if (!records.empty() && !::ReadFile(file.get(), records.data(),
+                                            static_cast<DWORD>(records.size()), &read, nullptr))
             return false;
         records.resize(read);
     } else if (::GetLastError() != ERROR_FILE_NOT_FOUND) {

@@ -27,8 +27,8 @@ bool IsHex(char c) {
 }
 
 bool IsUnreserved(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-           c == '-' || c == '.' || c == '_' || c == '~';
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' ||
+           c == '.' || c == '_' || c == '~';
 }
 
 bool IsUriChar(char c) {
@@ -63,7 +63,8 @@ bool IsOpenableWebAddress(std::string_view address) {
         const char c = address[i];
         if (!IsUriChar(c))
             return false;
-        if (c == '%' && (i + 2 >= address.size() || !IsHex(address[i + 1]) || !IsHex(address[i + 2])))
+        if (c == '%' &&
+            (i + 2 >= address.size() || !IsHex(address[i + 1]) || !IsHex(address[i + 2])))
             return false;
     }
     std::string_view authority = address.substr(scheme);

@@ -19,8 +19,8 @@ std::string ToUtf8(const wchar_t* text) {
 std::wstring ToWide(const std::string& utf8) {
     if (utf8.empty())
         return {};
-    const int n = ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()),
-                                        nullptr, 0);
+    const int n =
+        ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
     if (n <= 0)
         return {};
     std::wstring out(static_cast<std::size_t>(n), L'\0');

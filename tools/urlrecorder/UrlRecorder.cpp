@@ -1,6 +1,7 @@
 // Test double for the system's web-address handler: appends the address it was started with
 // (or "<none>") as one UTF-8 line to the file named by HALVANE_URLRECORDER_LOG, then releases the
-// semaphore Local\HalvaneUrlRecorder once, so a waiting test knows the line is there. Never shipped.
+// semaphore Local\HalvaneUrlRecorder once, so a waiting test knows the line is there. Never
+// shipped.
 #include <windows.h>
 #include <shellapi.h>
 
@@ -45,9 +46,11 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
     if (file == INVALID_HANDLE_VALUE)
         return 3;
     DWORD written = 0;
-    const BOOL ok = ::WriteFile(file, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+    const BOOL ok =
+        ::WriteFile(file, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
     ::CloseHandle(file);
-    if (const HANDLE done = ::OpenSemaphoreW(SEMAPHORE_MODIFY_STATE, FALSE, L"Local\\HalvaneUrlRecorder")) {
+    if (const HANDLE done =
+            ::OpenSemaphoreW(SEMAPHORE_MODIFY_STATE, FALSE, L"Local\\HalvaneUrlRecorder")) {
         ::ReleaseSemaphore(done, 1, nullptr);
         ::CloseHandle(done);
     }

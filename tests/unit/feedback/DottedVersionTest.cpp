@@ -11,15 +11,14 @@ using feedbacklib::ParseDottedVersion;
 TEST(DottedVersion, ParsesNumericParts) {
     EXPECT_EQ(ParseDottedVersion("1.0.21.219"), (std::vector<std::uint32_t>{1, 0, 21, 219}));
     EXPECT_EQ(ParseDottedVersion("7"), (std::vector<std::uint32_t>{7}));
-    EXPECT_EQ(ParseDottedVersion("007.4294967295"),
-              (std::vector<std::uint32_t>{7, 4294967295u}));
+    EXPECT_EQ(ParseDottedVersion("007.4294967295"), (std::vector<std::uint32_t>{7, 4294967295u}));
     EXPECT_EQ(ParseDottedVersion("1.2.3.4.5.6.7.8")->size(), 8u);
 }
 
 TEST(DottedVersion, RejectsAnythingButDigitsAndSingleDots) {
-    for (const char* bad : {"", ".", "1.", ".1", "1..2", "1.a", "v1.0", "1.0 ", " 1.0", "1,0",
-                            "-1.0", "+1", "1.0.21.219-beta", "4294967296", "99999999999999999999",
-                            "1.2.3.4.5.6.7.8.9"})
+    for (const char* bad :
+         {"", ".", "1.", ".1", "1..2", "1.a", "v1.0", "1.0 ", " 1.0", "1,0", "-1.0", "+1",
+          "1.0.21.219-beta", "4294967296", "99999999999999999999", "1.2.3.4.5.6.7.8.9"})
         EXPECT_FALSE(ParseDottedVersion(bad)) << '"' << bad << '"';
 }
 

@@ -26,13 +26,13 @@ TEST(FeedbackRecord, OneLinePerRecordWhateverTheFields) {
 
 TEST(FeedbackRecord, CountsLinesThatAreNotRecords) {
     const ParsedRecords p = ParseFeedbackRecords("t\tv\t1\tx\r\n"
-                                                 "t\tv\t1\r\n"          // three fields
-                                                 "t\tv\t1\tx\ty\r\n"    // five fields
-                                                 "t\tv\tone\tx\r\n"     // answer not a number
-                                                 "t\tv\t\tx\r\n"        // empty answer
-                                                 "\r\n"                 // blank: skipped
-                                                 "t\tv\t-\tx\n"         // bare sign
-                                                 "t\tv\t2\ttorn");      // last line unterminated
+                                                 "t\tv\t1\r\n"       // three fields
+                                                 "t\tv\t1\tx\ty\r\n" // five fields
+                                                 "t\tv\tone\tx\r\n"  // answer not a number
+                                                 "t\tv\t\tx\r\n"     // empty answer
+                                                 "\r\n"              // blank: skipped
+                                                 "t\tv\t-\tx\n"      // bare sign
+                                                 "t\tv\t2\ttorn");   // last line unterminated
     EXPECT_EQ(p.records.size(), 2u);
     EXPECT_EQ(p.badLines, 5u);
 }

@@ -42,15 +42,15 @@ TEST(UpdateManifest, ValueMayContainEqualsAndEmptyManifestIsValid) {
 
 TEST(UpdateManifest, RejectsTextThatIsNotAManifest) {
     for (const char* bad : {
-             "version=1.0\n[10113]\n",             // key outside a section
-             "[10113]\nversion 1.0\n",             // no '='
-             "[10113\nversion=1.0\n",              // unclosed section
-             "[]\nversion=1.0\n",                  // empty section
-             "[ ]\nversion=1.0\n",                 // blank section
-             "[a]b]\nversion=1.0\n",               // bracket inside the name
-             "[10113]\nversion=1\n[10113]\n",      // section twice
-             "[10113]\nversion=1\nversion=2\n",    // key twice
-             "[10113]\n=1.0\n",                    // empty key
+             "version=1.0\n[10113]\n",          // key outside a section
+             "[10113]\nversion 1.0\n",          // no '='
+             "[10113\nversion=1.0\n",           // unclosed section
+             "[]\nversion=1.0\n",               // empty section
+             "[ ]\nversion=1.0\n",              // blank section
+             "[a]b]\nversion=1.0\n",            // bracket inside the name
+             "[10113]\nversion=1\n[10113]\n",   // section twice
+             "[10113]\nversion=1\nversion=2\n", // key twice
+             "[10113]\n=1.0\n",                 // empty key
              "<html><body>502 Bad Gateway</body></html>",
          })
         EXPECT_FALSE(ParseUpdateManifest(bad)) << bad;

@@ -7,21 +7,36 @@ namespace {
 using namespace feedbacklib;
 
 TEST(WebAddress, AcceptsHttpAndHttpsWithAHost) {
-    for (const char* ok : {"http://a", "https://support.halvane.example",
-                           "HTTPS://Support.Halvane.Example/detail/dc_172545.html",
-                           "http://127.0.0.1:8080/m.ini?x=%E4%B8%AD#top", "http://[::1]:80/",
-                           "https://user@host/p"})
+    for (const char* ok :
+         {"http://a", "https://support.halvane.example",
+          "HTTPS://Support.Halvane.Example/detail/dc_172545.html",
+          "http://127.0.0.1:8080/m.ini?x=%E4%B8%AD#top", "http://[::1]:80/", "https://user@host/p"})
         EXPECT_TRUE(IsOpenableWebAddress(ok)) << ok;
 }
 
 TEST(WebAddress, RefusesOtherSchemesPathsAndUnsafeCharacters) {
-    for (const char* bad : {"", "file:///C:/windows/system32/calc.exe", "file://host/share",
-                            "C:\\windows\\system32\\cmd.exe", "cmd.exe", "javascript:alert(1)",
-                            "mailto:a@b", "ftp://host/", "http:/host", "http://", "https:///path",
-                            "http://:80/", "http://[]/", "http://[::1/",
-                            "http://host/a\"b", "http://host/a b", "http://host/\\x",
-                            "http://host/%zz", "http://host/%4", "http://host/\xE4\xB8\xAD",
-                            "http://host/a\r\nb", " http://host"})
+    for (const char* bad : {"",
+                            "file:///C:/windows/system32/calc.exe",
+                            "file://host/share",
+                            "C:\\windows\\system32\\cmd.exe",
+                            "cmd.exe",
+                            "javascript:alert(1)",
+                            "mailto:a@b",
+                            "ftp://host/",
+                            "http:/host",
+                            "http://",
+                            "https:///path",
+                            "http://:80/",
+                            "http://[]/",
+                            "http://[::1/",
+                            "http://host/a\"b",
+                            "http://host/a b",
+                            "http://host/\\x",
+                            "http://host/%zz",
+                            "http://host/%4",
+                            "http://host/\xE4\xB8\xAD",
+                            "http://host/a\r\nb",
+                            " http://host"})
         EXPECT_FALSE(IsOpenableWebAddress(bad)) << bad;
     EXPECT_FALSE(IsOpenableWebAddress(std::string_view("http://host/\0x", 14)));
 }
@@ -40,7 +55,8 @@ TEST(WebAddress, TemplatesFillEncodedValues) {
     EXPECT_EQ(ExpandAddressTemplate("https://h/f/?tool={tool}&version={version}&again={tool}",
                                     "10113", "1.0.21.219"),
               "https://h/f/?tool=10113&version=1.0.21.219&again=10113");
-    EXPECT_EQ(ExpandAddressTemplate("https://h/{tool}", "{version}", "x"), "https://h/%7Bversion%7D");
+    EXPECT_EQ(ExpandAddressTemplate("https://h/{tool}", "{version}", "x"),
+              "https://h/%7Bversion%7D");
     EXPECT_EQ(ExpandAddressTemplate("https://h/plain", "t", "v"), "https://h/plain");
 }
 

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <sstream>
+
 namespace testing_win {
 
 namespace {
@@ -54,7 +56,15 @@ bool CaseFolder::WriteText(const std::wstring& name, const std::string& bytes) c
 }
 
 std::string CaseFolder::ReadText(const std::wstring& name) const {
-    const HANDLE file = ::CreateFileW(File(name).c_str(), GENERIC_READ,
+    return ReadWholeFile(File(name));
+}
+
+bool CaseFolder::Exists(const std::wstring& name) const {
+    return ::GetFileAttributesW(File(name).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::string ReadWholeFile(const std::wstring& path) {
+    const HANDLE file = ::CreateFileW(path.c_str(), GENERIC_READ,
                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                       nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
@@ -68,8 +78,16 @@ std::string CaseFolder::ReadText(const std::wstring& name) const {
     return text;
 }
 
-bool CaseFolder::Exists(const std::wstring& name) const {
-    return ::GetFileAttributesW(File(name).c_str()) != INVALID_FILE_ATTRIBUTES;
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    std::string line;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        lines.push_back(line);
+    }
+    return lines;
 }
 
 std::string Narrow(const std::wstring& text) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace testing_win {
 
@@ -22,5 +23,9 @@ private:
 };
 
 std::string Narrow(const std::wstring& text); // UTF-8
+// The whole file, or empty when it cannot be read.
+std::string ReadWholeFile(const std::wstring& path);
+// Lines without their CR LF / LF ends.
+std::vector<std::string> Lines(const std::string& text);
 
 } // namespace testing_win

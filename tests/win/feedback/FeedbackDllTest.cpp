@@ -7,13 +7,12 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <sstream>
 #include <string>
 
 namespace {
 
-using testing_win::CaseFolder;
 using fake_feedback::Code;
+using testing_win::CaseFolder;
 
 constexpr wchar_t kTool[] = L"10113";
 constexpr wchar_t kVersion[] = L"1.0.21.219";
@@ -38,11 +37,7 @@ Report RunLoader(const std::wstring& caseName, const std::wstring& fake) {
     EXPECT_TRUE(result.finished);
     EXPECT_EQ(result.exitCode, 0u) << result.output;
     Report report;
-    std::istringstream lines(result.output);
-    std::string line;
-    while (std::getline(lines, line)) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
+    for (const std::string& line : testing_win::Lines(result.output)) {
         const auto eq = line.find('=');
         if (eq != std::string::npos)
             report[line.substr(0, eq)] = line.substr(eq + 1);

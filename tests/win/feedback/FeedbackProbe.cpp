@@ -17,7 +17,9 @@ constexpr wchar_t kTool[] = L"10113";
 constexpr wchar_t kVersion[] = L"1.0.21.219";
 constexpr wchar_t kLibrary[] = L"ArkwenFeedbackInformation.dll";
 
-bool LibraryInProcess() { return ::GetModuleHandleW(kLibrary) != nullptr; }
+bool LibraryInProcess() {
+    return ::GetModuleHandleW(kLibrary) != nullptr;
+}
 
 int RunLoader() {
     CFeedbackDll dll;
@@ -41,7 +43,8 @@ int RunLoader() {
 
 // Each appender reports ready, then waits for the common start signal.
 bool WaitForStart() {
-    const HANDLE ready = ::OpenSemaphoreW(SEMAPHORE_MODIFY_STATE, FALSE, L"Local\\HalvaneAppendReady");
+    const HANDLE ready =
+        ::OpenSemaphoreW(SEMAPHORE_MODIFY_STATE, FALSE, L"Local\\HalvaneAppendReady");
     const HANDLE go = ::OpenEventW(SYNCHRONIZE, FALSE, L"Local\\HalvaneAppendGo");
     const bool ok = ready != nullptr && go != nullptr && ::ReleaseSemaphore(ready, 1, nullptr) &&
                     ::WaitForSingleObject(go, 30000) == WAIT_OBJECT_0;

@@ -65,10 +65,9 @@ TEST_F(FeedbackRecords, AnswersAreAppendedExactly) {
     EXPECT_EQ(AddEx(kTool, kVersion, 1, L"1700000000"), 1);
     EXPECT_EQ(AddEx(kTool, kVersion, 3, L"-2147483648"), 1);
     EXPECT_EQ(AddEx(L"中\t文", L"1.0\r\n", 2, nullptr), 1); // a record stays one line
-    EXPECT_EQ(DataFile(L"CustomerFeedback.txt"),
-              "10113\t1.0.21.219\t1\t1700000000\r\n"
-              "10113\t1.0.21.219\t3\t-2147483648\r\n"
-              "\xE4\xB8\xAD \xE6\x96\x87\t1.0  \t2\t\r\n");
+    EXPECT_EQ(DataFile(L"CustomerFeedback.txt"), "10113\t1.0.21.219\t1\t1700000000\r\n"
+                                                 "10113\t1.0.21.219\t3\t-2147483648\r\n"
+                                                 "\xE4\xB8\xAD \xE6\x96\x87\t1.0  \t2\t\r\n");
 }
 
 TEST_F(FeedbackRecords, PlainFeedbackIsStampedWithTheCurrentTime) {
@@ -112,7 +111,8 @@ TEST(FeedbackRecordsTwoProcesses, NoRecordIsLostOrTorn) {
     // Two probes load the real library from one folder and append at the same moment.
     constexpr int kEach = 300;
     const CaseFolder folder(L"append");
-    ASSERT_TRUE(folder.CopyIn(ThisExecutableFolder() + L"\\halvane_feedback_probe.exe", L"probe.exe"));
+    ASSERT_TRUE(
+        folder.CopyIn(ThisExecutableFolder() + L"\\halvane_feedback_probe.exe", L"probe.exe"));
     ASSERT_TRUE(folder.CopyIn(RealLibraryPath(), kLibraryName));
     ASSERT_TRUE(folder.WriteText(L"ArkwenFeedbackInformation.ini",
                                  "[Data]\r\nFolder=" + Narrow(folder.File(L"data")) + "\r\n"));

@@ -2,8 +2,6 @@
 
 #include "win/feedback/ChildProcess.h"
 
-#include <sstream>
-
 namespace testing_win {
 
 CaseFolder* LibraryFixture::s_folder = nullptr;
@@ -11,18 +9,6 @@ HMODULE LibraryFixture::s_module = nullptr;
 
 std::wstring RealLibraryPath() {
     return ThisExecutableFolder() + L"\\feedbacklib-real\\" + kLibraryName;
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        lines.push_back(line);
-    }
-    return lines;
 }
 
 void LibraryFixture::SetUpTestSuite() {

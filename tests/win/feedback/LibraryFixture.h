@@ -20,7 +20,6 @@ inline constexpr wchar_t kLibraryName[] = L"ArkwenFeedbackInformation.dll";
 
 // The build's library, copied beside the test executables.
 std::wstring RealLibraryPath();
-std::vector<std::string> Lines(const std::string& text);
 
 class LibraryFixture : public ::testing::Test {
 protected:
@@ -34,8 +33,7 @@ protected:
     static std::wstring DataFolder() { return s_folder->File(L"data"); }
     static CaseFolder& Folder() { return *s_folder; }
 
-    template <typename Fn>
-    static Fn Entry(const char* name) {
+    template <typename Fn> static Fn Entry(const char* name) {
         return reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(::GetProcAddress(s_module, name)));
     }
 

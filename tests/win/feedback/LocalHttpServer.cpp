@@ -130,8 +130,8 @@ void LocalHttpServer::Handle(SOCKET client) {
     }
     std::size_t sent = 0;
     while (sent < m_response.size()) {
-        const int n = ::send(client, m_response.data() + sent,
-                             static_cast<int>(m_response.size() - sent), 0);
+        const int n =
+            ::send(client, m_response.data() + sent, static_cast<int>(m_response.size() - sent), 0);
         if (n <= 0)
             break;
         sent += static_cast<std::size_t>(n);

@@ -1,6 +1,6 @@
 #include "win/feedback/UrlHandlerRecorder.h"
 
-#include "win/feedback/LibraryFixture.h"
+#include "win/feedback/CaseFolder.h"
 
 namespace testing_win {
 
@@ -55,18 +55,7 @@ std::vector<std::string> UrlHandlerRecorder::WaitForOpened(int count, unsigned l
         if (::WaitForSingleObject(m_done, timeoutMs) != WAIT_OBJECT_0)
             break;
     }
-    const HANDLE file = ::CreateFileW(m_logPath.c_str(), GENERIC_READ,
-                                      FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return {};
-    std::string text;
-    char buffer[4096];
-    DWORD n = 0;
-    while (::ReadFile(file, buffer, sizeof buffer, &n, nullptr) && n > 0)
-        text.append(buffer, n);
-    ::CloseHandle(file);
-    return Lines(text);
+    return Lines(ReadWholeFile(m_logPath));
 }
 
 bool UrlHandlerRecorder::StaysQuiet(unsigned long quietMs) {

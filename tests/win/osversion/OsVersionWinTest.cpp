@@ -60,20 +60,15 @@ TEST_P(ReportedVersion, ProbeReadsThePairAndDecides) {
 
 // Every name Wine 8 knows from NT 4 to Windows 10 (it has no "win11" yet); NT 4 and 98 give
 // pairs outside the table.
-INSTANTIATE_TEST_SUITE_P(Wine, ReportedVersion,
-                         ::testing::Values(VersionCase{L"win98", "4.10 FALSE"},
-                                           VersionCase{L"nt40", "4.0 FALSE"},
-                                           VersionCase{L"win2k", "5.0 FALSE"},
-                                           VersionCase{L"winxp", "5.1 FALSE"},
-                                           VersionCase{L"winxp64", "5.2 FALSE"},
-                                           VersionCase{L"win2003", "5.2 FALSE"},
-                                           VersionCase{L"vista", "6.0 FALSE"},
-                                           VersionCase{L"win2008", "6.0 FALSE"},
-                                           VersionCase{L"win7", "6.1 TRUE"},
-                                           VersionCase{L"win2008r2", "6.1 TRUE"},
-                                           VersionCase{L"win8", "6.2 FALSE"},
-                                           VersionCase{L"win81", "6.3 FALSE"},
-                                           VersionCase{L"win10", "10.0 TRUE"}));
+INSTANTIATE_TEST_SUITE_P(
+    Wine, ReportedVersion,
+    ::testing::Values(VersionCase{L"win98", "4.10 FALSE"}, VersionCase{L"nt40", "4.0 FALSE"},
+                      VersionCase{L"win2k", "5.0 FALSE"}, VersionCase{L"winxp", "5.1 FALSE"},
+                      VersionCase{L"winxp64", "5.2 FALSE"}, VersionCase{L"win2003", "5.2 FALSE"},
+                      VersionCase{L"vista", "6.0 FALSE"}, VersionCase{L"win2008", "6.0 FALSE"},
+                      VersionCase{L"win7", "6.1 TRUE"}, VersionCase{L"win2008r2", "6.1 TRUE"},
+                      VersionCase{L"win8", "6.2 FALSE"}, VersionCase{L"win81", "6.3 FALSE"},
+                      VersionCase{L"win10", "10.0 TRUE"}));
 
 TEST(RunningOsVersion, MatchesTheSystemsOwnAnswer) {
     // RtlGetVersion reports the same numbers the loader put in the PEB.
