@@ -9,7 +9,7 @@ if(HALVANE_WINDOWS)
   enable_language(RC)
   halvane_win_test(controls_buttons_win_test
     SOURCES win/controls_buttons/ButtonTestSupport.cpp win/controls_buttons/PngButtonTest.cpp
-            win/controls_buttons/ImageButtonTest.cpp
+            win/controls_buttons/ImageButtonTest.cpp win/controls_buttons/CheckBoxBtnTest.cpp
             win/controls_buttons/buttons_tests.rc
     LIBS halvane_controls halvane_res)
   target_include_directories(controls_buttons_win_test
