@@ -1,0 +1,66 @@
+#include "app/HalvaneDlg.h"
+
+#include "app/MainWindowPlacement.h"
+
+namespace halvane {
+
+namespace {
+constexpr wchar_t kMainWindowTitle[] = L"霁衡";
+
+int ScreenLogPixelsY() noexcept {
+    const HDC screen = ::GetDC(nullptr);
+    const int dpi = screen != nullptr ? ::GetDeviceCaps(screen, LOGPIXELSY) : 0;
+    if (screen != nullptr)
+        ::ReleaseDC(nullptr, screen);
+    return dpi;
+}
+} // namespace
+
+const fw::MessageTable& CHalvaneDlg::Messages() noexcept {
+    static const fw::MessageEntry entries[] = {
+        fw::OnMessage<WM_DESTROY, &CHalvaneDlg::OnDestroy>(),
+    };
+    static const fw::MessageTable table{&CDialog::Messages(), entries};
+    return table;
+}
+
+CHalvaneDlg::CHalvaneDlg() noexcept
+    : CDialog(IDD_HALVANE_DIALOG),
+      m_hIcon(::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME))) {}
+
+CHalvaneDlg::~CHalvaneDlg() = default;
+
+BOOL CHalvaneDlg::OnInitDialog() noexcept {
+    CDialog::OnInitDialog();
+
+    SetIcon(m_hIcon, TRUE);
+    SetIcon(m_hIcon, FALSE);
+    SetWindowText(kMainWindowTitle);
+
+    m_fScale = ScaleFromDpi(ScreenLogPixelsY());
+    const fw::IntRect target = MainWindowTarget(::GetSystemMetrics(SM_CXSCREEN),
+                                                ::GetSystemMetrics(SM_CYSCREEN), m_fScale);
+
+    // The panel's start-up checks run inside Create and may end the process there.
+    m_pPanel = std::make_unique<CTorvelDlg>();
+    m_pPanel->m_fScale = m_fScale;
+    m_pPanel->Create(IDD_TORVEL_DIALOG, this);
+    const fw::IntRect panel = PanelRectInFrame(target, m_fScale);
+    m_pPanel->MoveWindow(panel.left, panel.top, panel.Width(), panel.Height(), TRUE);
+    m_pPanel->ShowWindow(SW_SHOW);
+    return TRUE;
+}
+
+BOOL CHalvaneDlg::PreTranslateMessage(MSG* msg) noexcept {
+    // Neither key may close the tool.
+    if (msg->message == WM_KEYDOWN && (msg->wParam == VK_ESCAPE || msg->wParam == VK_RETURN))
+        return TRUE;
+    return CDialog::PreTranslateMessage(msg);
+}
+
+void CHalvaneDlg::OnDestroy() noexcept {
+    CWnd::OnDestroy();
+    m_pPanel.reset();
+}
+
+} // namespace halvane
