@@ -12,7 +12,7 @@ function(halvane_native_test name)
 endfunction()
 
 # libFuzzer target; ctest runs it for a bounded time and fails on any finding.
-set(HALVANE_FUZZ_SECONDS 15 CACHE STRING "Seconds each fuzz target runs under ctest")
+set(HALVANE_FUZZ_SECONDS 10 CACHE STRING "Seconds each fuzz target runs under ctest")
 function(halvane_fuzz_target name)
   cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
   if(NOT HALVANE_FUZZ)

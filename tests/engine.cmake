@@ -2,9 +2,16 @@ halvane_native_test(engine_unit_tests
   SOURCES unit/engine/SchemeParsersTest.cpp unit/engine/MbcsCarryTest.cpp
   LIBS halvane_engine_core)
 
-halvane_fuzz_target(fuzz_engine_parsers
-  SOURCES fuzz/engine_parsers_fuzz.cpp
-  LIBS halvane_engine_core)
+# One target per parser of powercfg's text, and one for the pipe reader's carry.
+foreach(target IN ITEMS FIND_ULTIMATE DUPLICATED_GUID SCHEME_ACTIVE CARRY)
+  string(TOLOWER "fuzz_${target}" name)
+  halvane_fuzz_target(${name}
+    SOURCES fuzz/engine_parsers_fuzz.cpp
+    LIBS halvane_engine_core)
+  if(TARGET ${name})
+    target_compile_definitions(${name} PRIVATE FUZZ_${target})
+  endif()
+endforeach()
 
 halvane_win_test(engine_runner_tests
   SOURCES win/engine/CommandRunnerTest.cpp win/engine/SimFixture.cpp

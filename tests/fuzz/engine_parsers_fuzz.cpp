@@ -1,4 +1,5 @@
-// Feeds arbitrary text to the plan-list parsers: no crash, and what they claim holds.
+// Feeds arbitrary text to one plan-list parser (chosen at build time): no crash, and what it
+// claims holds. FUZZ_CARRY also checks that the multi-byte carry never loses or adds a byte.
 #include "engine/MbcsCarry.h"
 #include "engine/SchemeParsers.h"
 
@@ -7,40 +8,62 @@
 #include <cstdlib>
 #include <string>
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+namespace {
+
+// Byte-wise widening; four high bytes stand for the characters of the Chinese plan name.
+std::wstring Widen(const uint8_t* data, size_t size) {
+    const wchar_t kName[] = L"卓越性能";
     std::wstring text;
     text.reserve(size);
-    // Widen byte-wise; four high bytes stand for the characters of the Chinese plan name.
-    const wchar_t kName[] = L"卓越性能";
     for (size_t i = 0; i < size; ++i) {
         const uint8_t b = data[i];
         text.push_back(b < 0x80 ? b : b < 0x84 ? kName[b - 0x80] : static_cast<wchar_t>(0x4E00 + b));
     }
+    return text;
+}
 
-    std::wstring guid;
-    if (halvane::GuidFromLine(text, &guid) && (guid.size() <= 8 || guid.find(L' ') != std::wstring::npos))
+void Require(bool condition) {
+    if (!condition)
         std::abort();
-    if (halvane::FindUltimateSchemeGuid(text, &guid) &&
-        (guid.size() <= 8 || text.find(guid) == std::wstring::npos))
-        std::abort();
-    if (halvane::GetDuplicatedSchemeGuid(text, &guid)) {
-        if (text.find(guid) == std::wstring::npos)
-            std::abort();
-        halvane::IsSchemeActive(text, guid);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const std::wstring text = Widen(data, size);
+    std::wstring guid = L"unchanged";
+#if defined(FUZZ_FIND_ULTIMATE)
+    if (halvane::FindUltimateSchemeGuid(text, &guid))
+        Require(guid.size() > 8 && guid.find(L' ') == std::wstring::npos &&
+                text.find(guid) != std::wstring::npos);
+    else
+        Require(guid == L"unchanged");
+#elif defined(FUZZ_DUPLICATED_GUID)
+    if (halvane::GetDuplicatedSchemeGuid(text, &guid))
+        Require(guid.size() > 8 && text.find(guid, text.find(L"GUID:")) != std::wstring::npos);
+    else
+        Require(guid == L"unchanged");
+#elif defined(FUZZ_SCHEME_ACTIVE)
+    // The first 12 characters name the plan, the rest is the list.
+    const std::wstring plan = text.substr(0, 12);
+    if (halvane::IsSchemeActive(text.substr(plan.size()), plan)) {
+        const std::wstring list = text.substr(plan.size());
+        const auto at = list.find(plan);
+        Require(at != std::wstring::npos && list.find(L'*', at) < list.find(L"\r\n", at));
     }
-
-    // The carry never loses or adds a byte.
+#elif defined(FUZZ_CARRY)
     halvane::CodePageShape gbk;
     gbk.kind = halvane::CodePageShape::DoubleByte;
     for (unsigned b = 0x81; b <= 0xFE; ++b)
         gbk.leadByte[b] = true;
     halvane::MbcsCarry carry(gbk);
     const std::string bytes(reinterpret_cast<const char*>(data), size);
+    const size_t step = size > 0 ? 1 + data[0] % 9 : 1;
     std::string joined;
-    for (size_t at = 0; at < size; at += 7)
-        joined += carry.Take(std::string_view(bytes).substr(at, 7), false);
+    for (size_t at = 0; at < size; at += step)
+        joined += carry.Take(std::string_view(bytes).substr(at, step), false);
     joined += carry.Flush();
-    if (joined != bytes)
-        std::abort();
+    Require(joined == bytes);
+#endif
     return 0;
 }
