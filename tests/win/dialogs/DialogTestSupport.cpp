@@ -171,17 +171,20 @@ bool Near(std::uint32_t a, std::uint32_t b) {
 
 } // namespace
 
-int InkColumns(const Pixels& pixels, std::uint32_t ink) {
-    int columns = 0;
+int InkSpan(const Pixels& pixels, std::uint32_t ink) {
+    int first = -1;
+    int last = -1;
     for (int x = 0; x < pixels.width; ++x) {
         for (int y = 0; y < pixels.height; ++y) {
             if (Near(pixels.At(x, y), ink)) {
-                ++columns;
+                if (first < 0)
+                    first = x;
+                last = x;
                 break;
             }
         }
     }
-    return columns;
+    return first < 0 ? 0 : last - first + 1;
 }
 
 int InkPixels(const Pixels& pixels, std::uint32_t ink) {

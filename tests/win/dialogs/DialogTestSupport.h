@@ -93,8 +93,9 @@ struct Pixels {
     }
 };
 Pixels CaptureClient(HWND window);
-// Columns holding at least one pixel close to `ink` (per channel within 60).
-int InkColumns(const Pixels& pixels, std::uint32_t ink);
+// Width from the first to the last column holding a pixel close to `ink` (per channel within
+// 60); 0 without such a pixel.
+int InkSpan(const Pixels& pixels, std::uint32_t ink);
 int InkPixels(const Pixels& pixels, std::uint32_t ink);
 
 // Dispatches messages until `done` holds or the time runs out (waits without spinning).

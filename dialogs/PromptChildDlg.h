@@ -1,0 +1,42 @@
+// CPromptChildDlg: the prompt's inner dialog: the message, a close button and one or two answer
+// buttons whose pictures depend on the prompt type. Its buttons end the outer.
+#pragma once
+
+#include <string>
+
+#include "controls/DrawTextStatic.h"
+#include "controls/PngButton.h"
+#include "dialogs/SkinFrameChildDlg.h"
+
+namespace halvane {
+
+class CPromptChildDlg : public CSkinFrameChildDlg {
+public:
+    CPromptChildDlg() noexcept;
+    ~CPromptChildDlg() override;
+
+    // Set by the outer before the window is created.
+    void SetMessageText(const std::wstring& text) { m_strMessage = text; }
+    void SetType(int type) noexcept { m_nType = type; }
+
+    DECLARE_MESSAGE_TABLE()
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) noexcept override;
+    void LayoutControls(bool bFirst) noexcept override;
+    void ReleaseControls() noexcept override;
+
+private:
+    void OnBnClickedClose() noexcept;
+    void OnBnClickedOk() noexcept;
+    void OnBnClickedCancel() noexcept;
+
+    CPngButton m_btnClose;
+    CPngButton m_btnOk;
+    CPngButton m_btnCancel;
+    CDrawTextStatic m_stcMessage;
+    std::wstring m_strMessage;
+    int m_nType = 1;
+};
+
+} // namespace halvane

@@ -1,0 +1,178 @@
+// The progress dialog on real windows: places at scale 1 and 2, its text and fallback, the
+// dots a second apart read back from the screen, StopAnimation, and the end by
+// WM_EXECUTE_FINISHED sent from another thread.
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "DialogTestSupport.h"
+#include "dialogs/DialogMessages.h"
+#include "dialogs/ExecutePromptChildDlg.h"
+#include "dialogs/ExecutePromptDlg.h"
+#include "res/resource.h"
+
+namespace halvane::test {
+namespace {
+
+std::wstring TextOf(HWND window) {
+    wchar_t text[64]{};
+    ::GetWindowTextW(window, text, 64);
+    return text;
+}
+
+class ExecutePromptDlgTest : public DialogTest {
+protected:
+    void WaitShown(ModalScript& script, CExecutePromptDlg& dialog) {
+        script.WaitFor(
+            [&] {
+                return ::IsWindowVisible(dialog.GetSafeHwnd()) && dialog.GetChildDlg() != nullptr;
+            },
+            5000, "the progress dialog to show");
+    }
+    static HWND Inner(CExecutePromptDlg& dialog) { return dialog.GetChildDlg()->GetSafeHwnd(); }
+    static HWND StateText(CExecutePromptDlg& dialog) {
+        return ::GetDlgItem(Inner(dialog), IDC_STATE_TEXT);
+    }
+    void Finish(ModalScript& script, CExecutePromptDlg& dialog) {
+        script.Do([&] { ::SendMessageW(dialog.GetSafeHwnd(), WM_EXECUTE_FINISHED, 0, 0); });
+        script.Start([&dialog] { dialog.EndDialog(-99); });
+    }
+};
+
+TEST_F(ExecutePromptDlgTest, PlacesAndTextAtScaleOne) {
+    CExecutePromptDlg dialog;
+    dialog.SetMessageText(L"正在修改，请稍等");
+    ModalScript script;
+    WaitShown(script, dialog);
+    script.Do([&] {
+        EXPECT_RECT(WindowRectOf(dialog.GetSafeHwnd()), 484, 384, 484 + 232, 384 + 132);
+        EXPECT_RECT(WindowRectOf(Inner(dialog)), 498, 396, 498 + 204, 396 + 104);
+        EXPECT_RECT(ChildRectOf(StateText(dialog)), 10, 32, 194, 72);
+        EXPECT_EQ(TextOf(StateText(dialog)), L"正在修改，请稍等");
+        // White text on the blue background.
+        const Pixels pixels = CaptureClient(StateText(dialog));
+        EXPECT_GT(InkPixels(pixels, 0xFFFFFF), 20);
+        EXPECT_GT(InkPixels(pixels, 0x3779E1), 184 * 40 / 2);
+    });
+    Finish(script, dialog);
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+}
+
+TEST_F(ExecutePromptDlgTest, TextsShorterThanTwoCharactersFallBack) {
+    for (const wchar_t* text : {L"", L"改"}) {
+        CExecutePromptDlg dialog;
+        dialog.SetMessageText(text);
+        ModalScript script;
+        WaitShown(script, dialog);
+        script.Do([&] { EXPECT_EQ(TextOf(StateText(dialog)), L"正在修复，请稍等"); });
+        Finish(script, dialog);
+        EXPECT_EQ(dialog.DoModal(), IDOK);
+    }
+}
+
+TEST_F(ExecutePromptDlgTest, ScaleTwo) {
+    CExecutePromptDlg dialog;
+    dialog.SetMessageText(L"正在修改，请稍等");
+    dialog.m_fScale = 2.0f;
+    ModalScript script;
+    WaitShown(script, dialog);
+    script.Do([&] {
+        EXPECT_RECT(WindowRectOf(dialog.GetSafeHwnd()), 368, 318, 368 + 464, 318 + 264);
+        EXPECT_RECT(WindowRectOf(Inner(dialog)), 396, 342, 396 + 408, 342 + 208);
+        EXPECT_RECT(ChildRectOf(StateText(dialog)), 20, 64, 388, 144);
+    });
+    Finish(script, dialog);
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+}
+
+TEST_F(ExecutePromptDlgTest, FinishedSentFromAnotherThreadEndsWithOk) {
+    CExecutePromptDlg dialog;
+    dialog.SetMessageText(L"正在修改，请稍等");
+    std::thread worker;
+    LRESULT sent = -1;
+    ModalScript script;
+    WaitShown(script, dialog);
+    script.Do([&] {
+        HWND outer = dialog.GetSafeHwnd();
+        worker = std::thread([outer, &sent] {
+            ::Sleep(200);
+            sent = ::SendMessageW(outer, WM_EXECUTE_FINISHED, 0, 0);
+        });
+    });
+    script.WaitFor([] { return false; }, 10000, "WM_EXECUTE_FINISHED to end the dialog");
+    script.Start([&dialog] { dialog.EndDialog(-99); });
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    worker.join();
+    EXPECT_EQ(sent, 0);
+}
+
+TEST_F(ExecutePromptDlgTest, KeysAndTheWindowManagerCloseLeaveItOpen) {
+    CExecutePromptDlg dialog;
+    ModalScript script;
+    WaitShown(script, dialog);
+    script.Do([&] {
+        for (HWND target : {Inner(dialog), dialog.GetSafeHwnd()}) {
+            ::SetFocus(target);
+            ::PostMessageW(target, WM_KEYDOWN, VK_RETURN, 1);
+            ::PostMessageW(target, WM_KEYDOWN, VK_ESCAPE, 1);
+            ::PostMessageW(target, WM_SYSCOMMAND, SC_CLOSE, 0);
+        }
+    });
+    script.Pause(300);
+    script.Do([&] {
+        EXPECT_TRUE(::IsWindowVisible(dialog.GetSafeHwnd()));
+        EXPECT_TRUE(::IsWindowVisible(Inner(dialog)));
+    });
+    Finish(script, dialog);
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+}
+
+// The dots read back from the screen: each dot widens the white text's ink span.
+TEST_F(ExecutePromptDlgTest, DotsGrowOneASecondWrapAndStopAnimationClearsThem) {
+    CExecutePromptDlg dialog;
+    dialog.SetMessageText(L"正在修改，请稍等");
+    struct Frame {
+        ULONGLONG at;
+        Pixels pixels;
+    };
+    std::vector<Frame> frames;
+    ULONGLONG shownAt = 0;
+    ModalScript script;
+    WaitShown(script, dialog);
+    script.Do([&] { shownAt = ::GetTickCount64(); });
+    script.WaitFor(
+        [&] {
+            Pixels now = CaptureClient(StateText(dialog));
+            if (frames.empty() || !(frames.back().pixels == now))
+                frames.push_back({::GetTickCount64(), std::move(now)});
+            return ::GetTickCount64() - shownAt > 5500;
+        },
+        8000, "five and a half seconds of dots");
+    script.Do([&] { static_cast<CExecutePromptChildDlg*>(dialog.GetChildDlg())->StopAnimation(); });
+    script.Pause(100);
+    Pixels stopped;
+    script.Do([&] { stopped = CaptureClient(StateText(dialog)); });
+    script.Pause(1500);
+    script.Do([&] { EXPECT_TRUE(CaptureClient(StateText(dialog)) == stopped); });
+    Finish(script, dialog);
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+
+    ASSERT_GE(frames.size(), 6u);
+    std::vector<int> ink;
+    for (const Frame& f : frames)
+        ink.push_back(InkSpan(f.pixels, 0xFFFFFF));
+    // 0, 1, 2, 3 dots, then none again, then one.
+    for (std::size_t i = 1; i < 4; ++i)
+        EXPECT_GE(ink[i] - ink[i - 1], 2) << i; // a dot's advance, not a stray pixel
+    EXPECT_TRUE(frames[4].pixels == frames[0].pixels);
+    EXPECT_TRUE(frames[5].pixels == frames[1].pixels);
+    for (std::size_t i = 1; i < 6; ++i) {
+        const ULONGLONG step = frames[i].at - frames[i - 1].at;
+        EXPECT_GT(step, 700u) << i;
+        EXPECT_LT(step, 1400u) << i;
+    }
+    EXPECT_TRUE(stopped == frames[0].pixels);
+}
+
+} // namespace
+} // namespace halvane::test
