@@ -57,8 +57,7 @@ void CCheckBoxBtn::OnPaint() noexcept {
 }
 
 bool CCheckBoxBtn::PrepareSurface(HDC paintDC, int width, int height) noexcept {
-    if (m_memBitmap.GetSafeHandle() != nullptr && m_memSize.cx == width &&
-        m_memSize.cy == height)
+    if (m_memBitmap.GetSafeHandle() != nullptr && m_memSize.cx == width && m_memSize.cy == height)
         return true;
     // A bitmap smaller than the client would blit undefined pixels: remade when the size changed.
     if (m_memDC.GetSafeHdc() == nullptr && !m_memDC.CreateCompatibleDC(paintDC))
@@ -84,10 +83,10 @@ void CCheckBoxBtn::DrawBoxAndText() noexcept {
         check);
     {
         Gdiplus::Graphics graphics(m_memDC.GetSafeHdc());
-        graphics.DrawImage(m_pBoxImage.get(),
-                           Gdiplus::Rect(layout.box.left, layout.box.top, layout.box.Width(),
-                                         layout.box.Height()),
-                           layout.cellX, 0, kCheckBoxCell, kCheckBoxCell, Gdiplus::UnitPixel);
+        graphics.DrawImage(
+            m_pBoxImage.get(),
+            Gdiplus::Rect(layout.box.left, layout.box.top, layout.box.Width(), layout.box.Height()),
+            layout.cellX, 0, kCheckBoxCell, kCheckBoxCell, Gdiplus::UnitPixel);
     }
     std::wstring text;
     try {

@@ -152,7 +152,8 @@ void CImageButton::Compose(HDC target) noexcept {
                                m_rcBkImage.bottom - m_rcBkImage.top, Gdiplus::UnitPixel);
         }
         // One read of the state: the whole face comes from the same value.
-        Gdiplus::Image* face = m_images.Get(ChooseFace(m_nState.load(), IsWindowEnabled() != FALSE));
+        Gdiplus::Image* face =
+            m_images.Get(ChooseFace(m_nState.load(), IsWindowEnabled() != FALSE));
         if (face != nullptr) {
             graphics.DrawImage(face, targetRect, 0, 0, static_cast<INT>(face->GetWidth()),
                                static_cast<INT>(face->GetHeight()), Gdiplus::UnitPixel);

@@ -106,8 +106,7 @@ void CPngButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) noexcept {
         if (face != nullptr) {
             const PixelSize source = FaceSourceSize(static_cast<int>(face->GetWidth()),
                                                     static_cast<int>(face->GetHeight()), m_fScale);
-            graphics.DrawImage(face, target, 0, 0, source.width, source.height,
-                               Gdiplus::UnitPixel);
+            graphics.DrawImage(face, target, 0, 0, source.width, source.height, Gdiplus::UnitPixel);
         }
     }
     memory.BlitTo(lpDrawItemStruct->hDC, 0, 0);
