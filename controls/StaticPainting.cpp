@@ -54,8 +54,8 @@ void DrawLaidOutText(HDC dc, const std::wstring& text, RECT& client,
     if (layout.centredBlock) {
         RECT measured{client.left, client.top, client.right, client.top + kMeasureRectHeight};
         ::DrawTextW(dc, text.c_str(), length, &measured, layout.measureFormat);
-        client.top = CentredBlockTop(client.top, client.bottom - client.top,
-                                     measured.bottom - measured.top);
+        client.top =
+            CentredBlockTop(client.top, client.bottom - client.top, measured.bottom - measured.top);
     }
     ::DrawTextW(dc, text.c_str(), length, &client, layout.drawFormat);
 }

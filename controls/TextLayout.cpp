@@ -9,7 +9,9 @@ namespace {
 constexpr TextLayout Block(unsigned measure, unsigned draw) noexcept {
     return TextLayout{true, true, measure, draw};
 }
-constexpr TextLayout Direct(unsigned draw) noexcept { return TextLayout{true, false, 0, draw}; }
+constexpr TextLayout Direct(unsigned draw) noexcept {
+    return TextLayout{true, false, 0, draw};
+}
 
 } // namespace
 

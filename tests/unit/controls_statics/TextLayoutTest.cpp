@@ -17,8 +17,8 @@ struct Expected {
 
 TEST(TextLayoutTest, DrawTextStaticModes) {
     const Expected table[] = {
-        {0, true, 0x610, 0x214}, {1, false, 0, 0x224},     {2, false, 0, 0x225},
-        {3, true, 0x610, 0x216}, {4, false, 0, 0x224},     {5, true, 0x610, 0x215},
+        {0, true, 0x610, 0x214}, {1, false, 0, 0x224},      {2, false, 0, 0x225},
+        {3, true, 0x610, 0x216}, {4, false, 0, 0x224},      {5, true, 0x610, 0x215},
         {6, false, 0, 0x210},    {7, true, 0x2610, 0x2210},
     };
     for (const Expected& e : table) {
@@ -54,7 +54,7 @@ TEST(TextLayoutTest, StateInfoModesFallBackToOneLineLeft) {
 }
 
 TEST(TextLayoutTest, CentredBlockTop) {
-    EXPECT_EQ(CentredBlockTop(0, 40, 24), 8);  // two 12-pixel lines in 40 pixels
+    EXPECT_EQ(CentredBlockTop(0, 40, 24), 8); // two 12-pixel lines in 40 pixels
     EXPECT_EQ(CentredBlockTop(0, 40, 12), 14);
     EXPECT_EQ(CentredBlockTop(5, 40, 25), 12); // odd room: truncated
     EXPECT_EQ(CentredBlockTop(0, 40, 40), 0);

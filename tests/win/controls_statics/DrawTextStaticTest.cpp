@@ -85,46 +85,15 @@ TEST_F(DrawTextStaticTest, CentredBlocksStartHalfTheRoomBelowTheTop) {
     }
 }
 
-TEST_F(DrawTextStaticTest, OtherModesPlaceTheirLine) {
-    const Ink ref = ReferenceInk();
-    const int width = 120;
-    const int extent = test::TextExtent(m_font, L"Halvane");
-    struct Case {
-        int mode;
-        int left;
-        int top;
-    };
-    // 1 and 4: left, vertically centred; 2: centred both ways; 6: from the top-left corner.
-    const Case cases[] = {{1, 0, 14}, {4, 0, 14}, {2, (width - extent) / 2, 14}, {6, 0, 0}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.mode);
-        CDrawTextStatic& s = Make(L"Halvane", c.mode, RECT{0, 0, width, 40});
-        const Ink ink = InkOf(Painted(s), kWhite);
-        EXPECT_EQ(ink.top, c.top + ref.top);
-        EXPECT_NEAR(ink.left, c.left + ref.left, 1);
-        s.DestroyWindow();
-    }
-}
-
-TEST_F(DrawTextStaticTest, WrappedWordsFormTheCentredBlock) {
-    const Ink ref = ReferenceInk();
-    const int width = test::TextExtent(m_font, L"Halvane") + 10;
-    ASSERT_LT(width, test::TextExtent(m_font, L"Halvane Halvane"));
-    CDrawTextStatic& s = Make(L"Halvane Halvane", 5, RECT{0, 0, width, 40});
-    const Ink ink = InkOf(Painted(s), kWhite);
-    EXPECT_EQ(ink.top, 8 + ref.top);
-    EXPECT_EQ(ink.bottom, 8 + kLine + ref.bottom);
-}
-
 TEST_F(DrawTextStaticTest, TextTallerThanTheControlIsClippedEvenly) {
     // Five lines (60 pixels) in 40: the block starts 10 pixels above the top, so the control
     // shows rows 10 to 49 of the whole block.
     const wchar_t* text = L"H1\r\nH2\r\nH3\r\nH4\r\nH5";
     CDrawTextStatic& s = Make(text, 5, RECT{0, 0, 80, 40});
     const Pixels shown = Painted(s);
-    const Pixels whole = test::RenderText(m_font, text, 80, 60, RECT{0, 0, 80, 60},
-                                          DT_WORDBREAK | DT_EXTERNALLEADING | DT_CENTER, kBlack,
-                                          kWhite);
+    const Pixels whole =
+        test::RenderText(m_font, text, 80, 60, RECT{0, 0, 80, 60},
+                         DT_WORDBREAK | DT_EXTERNALLEADING | DT_CENTER, kBlack, kWhite);
     ASSERT_EQ(InkOf(whole, kWhite).bottom >= 50, true); // the last line reaches below row 50
     ASSERT_EQ(shown.height, 40);
     int differing = 0;
