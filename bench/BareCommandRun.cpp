@@ -1,6 +1,6 @@
 #include "bench/BareCommandRun.h"
 
-#include "engine/UniqueHandle.h"
+#include "framework/KernelHandles.h"
 
 #include <windows.h>
 
@@ -17,8 +17,8 @@ BareCommandRun::BareCommandRun() {
 
 BareRunResult BareCommandRun::Run(const std::wstring& command) const {
     BareRunResult result;
-    UniqueHandle readEnd;
-    UniqueHandle writeEnd;
+    fw::KernelHandle readEnd;
+    fw::KernelHandle writeEnd;
     {
         HANDLE r = nullptr;
         HANDLE w = nullptr;
@@ -50,8 +50,8 @@ BareRunResult BareCommandRun::Run(const std::wstring& command) const {
         result.error = ::GetLastError();
         return result;
     }
-    const UniqueHandle processHandle(process.hProcess);
-    const UniqueHandle threadHandle(process.hThread);
+    const fw::KernelHandle processHandle(process.hProcess);
+    const fw::KernelHandle threadHandle(process.hThread);
     result.started = true;
     writeEnd.Reset();
 

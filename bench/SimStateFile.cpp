@@ -1,6 +1,6 @@
 #include "bench/SimStateFile.h"
 
-#include "engine/UniqueHandle.h"
+#include "framework/KernelHandles.h"
 
 #include <windows.h>
 
@@ -13,7 +13,7 @@ SimStateFile::SimStateFile(const std::string& utf8Text) {
     if (n == 0 || n >= MAX_PATH || ::GetTempFileNameW(folder, L"bch", 0, path) == 0)
         return;
     m_path = path;
-    const UniqueHandle file(::CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+    const fw::FileHandle file(::CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                           FILE_ATTRIBUTE_NORMAL, nullptr));
     DWORD written = 0;
     m_ready = file &&
@@ -31,7 +31,7 @@ SimStateFile::~SimStateFile() {
 
 std::string SimStateFile::Read() const {
     std::string bytes;
-    const UniqueHandle file(::CreateFileW(m_path.c_str(), GENERIC_READ,
+    const fw::FileHandle file(::CreateFileW(m_path.c_str(), GENERIC_READ,
                                           FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                           OPEN_EXISTING, 0, nullptr));
     if (!file)

@@ -1,7 +1,7 @@
 #include "engine/CommandRunner.h"
 
 #include "engine/MbcsCarry.h"
-#include "engine/UniqueHandle.h"
+#include "framework/KernelHandles.h"
 
 #include <atomic>
 #include <cstring>
@@ -113,8 +113,8 @@ BOOL ExecuteCmd(std::wstring command, std::wstring* output) {
     const RedirectionScope redirection(wow64, oldRedirection, hooks.revertRedirection);
 
     SECURITY_ATTRIBUTES inheritable{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
-    UniqueHandle readEnd;
-    UniqueHandle writeEnd;
+    fw::KernelHandle readEnd;
+    fw::KernelHandle writeEnd;
     {
         HANDLE r = nullptr;
         HANDLE w = nullptr;
@@ -147,8 +147,8 @@ BOOL ExecuteCmd(std::wstring command, std::wstring* output) {
     if (!hooks.createProcess(interpreter.c_str(), commandLine, nullptr, nullptr, TRUE, 0,
                              nullptr, systemFolder.c_str(), &startup, &process))
         return FALSE;
-    const UniqueHandle processHandle(process.hProcess);
-    const UniqueHandle threadHandle(process.hThread);
+    const fw::KernelHandle processHandle(process.hProcess);
+    const fw::KernelHandle threadHandle(process.hThread);
 
     // Without our copy of the write end the pipe breaks once the child tree has ended.
     writeEnd.Reset();

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "framework/GdiObjectCounter.h"
+#include "framework/KernelHandles.h"
 #include "framework/UniqueHandle.h"
 
 namespace halvane::fw {
@@ -31,24 +32,6 @@ struct DcTraits : CountedGdiTraits<HDC> {
     }
 };
 
-struct KernelHandleTraits : NullHandleTraits<HANDLE> {
-    static void Free(HANDLE h) noexcept { ::CloseHandle(h); }
-};
-
-// CreateFileW reports failure as INVALID_HANDLE_VALUE, not null.
-struct FileHandleTraits {
-    using Handle = HANDLE;
-    static Handle Empty() noexcept { return INVALID_HANDLE_VALUE; }
-    static bool IsValid(Handle h) noexcept { return h != nullptr && h != INVALID_HANDLE_VALUE; }
-    static void Free(Handle h) noexcept { ::CloseHandle(h); }
-    static void Adopted(Handle) noexcept {}
-    static void Disowned(Handle) noexcept {}
-};
-
-struct ModuleTraits : NullHandleTraits<HMODULE> {
-    static void Free(HMODULE h) noexcept { ::FreeLibrary(h); }
-};
-
 struct HookTraits : NullHandleTraits<HHOOK> {
     static void Free(HHOOK h) noexcept { ::UnhookWindowsHookEx(h); }
 };
@@ -62,9 +45,6 @@ using BrushHandle = UniqueHandle<GdiObjectTraits<HBRUSH>>;
 using BitmapHandle = UniqueHandle<GdiObjectTraits<HBITMAP>>;
 using GdiObjectHandle = UniqueHandle<GdiObjectTraits<HGDIOBJ>>;
 using DcHandle = UniqueHandle<DcTraits>;
-using KernelHandle = UniqueHandle<KernelHandleTraits>;
-using FileHandle = UniqueHandle<FileHandleTraits>;
-using ModuleHandle = UniqueHandle<ModuleTraits>;
 using HookHandle = UniqueHandle<HookTraits>;
 using GlobalMemoryHandle = UniqueHandle<GlobalMemoryTraits>;
 

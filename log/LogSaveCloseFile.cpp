@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "log/Cp936.h"
-#include "log/FileHandle.h"
+#include "framework/KernelHandles.h"
 #include "log/HexText.h"
 #include "log/LogEntry.h"
 #include "log/LogRotation.h"
@@ -36,10 +36,10 @@ void CLogSaveCloseFile::WritePacket(CPacketLog* packet) noexcept {
         std::lock_guard<CriticalSection> guard(m_lock);
         // Append-only access makes every WriteFile land at the end, even when another process
         // appends to the same file.
-        FileHandle file(CreateFileW(path.c_str(), FILE_APPEND_DATA | FILE_READ_ATTRIBUTES,
+        halvane::fw::FileHandle file(CreateFileW(path.c_str(), FILE_APPEND_DATA | FILE_READ_ATTRIBUTES,
                                     FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
                                     FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!file.IsOpen()) {
+        if (!file) {
             return;
         }
         // The stamp is taken inside the lock so the file's entries stay in time order.
@@ -55,7 +55,7 @@ void CLogSaveCloseFile::WritePacket(CPacketLog* packet) noexcept {
             !ShouldRotateLog(static_cast<unsigned long long>(size.QuadPart))) {
             return;
         }
-        file.Close();
+        file.Reset();
         // A failed move leaves the file where it is; the next entry tries again.
         MoveFileExW(path.c_str(), (path + L"bak").c_str(), MOVEFILE_REPLACE_EXISTING);
     } catch (...) {
