@@ -1,13 +1,34 @@
 #include "panel/TorvelDlg.h"
 
 #include <cstdlib>
+#include <memory>
+#include <new>
 
 #include "controls/PngResource.h"
+#include "dialogs/PromptDlg.h"
 #include "engine/PowerModeTable.h"
 #include "log/LogFailure.h"
 #include "panel/ToolIdentity.h"
 
 namespace halvane {
+
+namespace {
+// One confirm button (确认).
+constexpr int kConfirmOnlyPrompt = 3;
+
+// A confirm-only prompt at the panel's scale. Without memory for the text the prompt is left
+// out: the caller ends the process either way.
+void RunPrompt(CPromptDlg& prompt, float scale, const wchar_t* text) noexcept {
+    prompt.m_fScale = scale;
+    try {
+        prompt.SetMessageText(text);
+    } catch (...) {
+        return;
+    }
+    prompt.SetType(kConfirmOnlyPrompt);
+    prompt.DoModal();
+}
+} // namespace
 
 const fw::MessageTable& CTorvelDlg::Messages() noexcept {
     static const fw::MessageEntry entries[] = {
@@ -23,6 +44,7 @@ CTorvelDlg::~CTorvelDlg() = default;
 void CTorvelDlg::DoDataExchange(CDataExchange* dx) noexcept {
     CDialog::DoDataExchange(dx);
     DDX_Control(dx, IDC_MODE_LIST, m_modeList);
+    DDX_Control(dx, IDC_AGREEMENT_LINK, m_agreementLink);
 }
 
 BOOL CTorvelDlg::OnInitDialog() noexcept {
@@ -61,6 +83,8 @@ void CTorvelDlg::RunStartupChecks() noexcept {
 
 void CTorvelDlg::FailStartup(const StartupFailure& failure) noexcept {
     LogFailure(failure.logText);
+    CPromptDlg prompt; // no owner window: the panel is not shown yet
+    RunPrompt(prompt, m_fScale, failure.promptText);
     // Ends at once: no window is destroyed, so neither this panel nor the main window tears down.
     std::exit(0);
 }
@@ -73,7 +97,11 @@ void CTorvelDlg::FillModeList() noexcept {
 }
 
 void CTorvelDlg::OnTimer(UINT_PTR nIDEvent) noexcept {
-    if (nIDEvent == kVersionCheckTimer) {
+    if (nIDEvent == kHoverTimer) {
+        POINT cursor{};
+        if (::GetCursorPos(&cursor))
+            m_agreementLink.UpdateHover(cursor.x, cursor.y);
+    } else if (nIDEvent == kVersionCheckTimer) {
         KillTimer(kVersionCheckTimer);
         RunVersionCheck();
     }
@@ -83,6 +111,10 @@ void CTorvelDlg::OnTimer(UINT_PTR nIDEvent) noexcept {
 void CTorvelDlg::RunVersionCheck() noexcept {
     if (m_feedbackDll.GetToolIsNewVersion(kToolId, kToolVersion) != kNewVersionAvailable)
         return; // errors included: the tool runs on
+    if (auto prompt = std::unique_ptr<CPromptDlg>(new (std::nothrow) CPromptDlg(this))) {
+        RunPrompt(*prompt, m_fScale, kNewVersionPrompt);
+        prompt.reset();
+    }
     m_feedbackDll.OpenToolDownUrl();
     std::exit(0);
 }

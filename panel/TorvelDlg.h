@@ -12,6 +12,7 @@
 
 #include <memory>
 
+#include "controls/DrawTextStatic.h"
 #include "engine/PowerSchemeSwitcher.h"
 #include "feedback/FeedbackDll.h"
 #include "framework/ComboBox.h"
@@ -58,6 +59,7 @@ private:
     bool m_bInitialized = false;
     std::unique_ptr<Gdiplus::Image> m_background;
     CComboBox m_modeList;
+    CDrawTextStatic m_agreementLink;
     CMouseHook m_mouseHook;
     CPowerSchemeSwitcher m_powerSwitcher;
     CFeedbackDll m_feedbackDll;
