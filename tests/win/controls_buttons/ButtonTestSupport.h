@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "win/support/Pump.h"
+
 #include <objidl.h>
 #include <gdiplus.h>
 
@@ -100,8 +102,6 @@ LRESULT SendMouse(HWND window, UINT message, int x, int y, WPARAM keys = 0);
 // Fills the window's client area on the screen, behind the control's back.
 void Smear(HWND window, COLORREF colour);
 
-void PumpPending();
-bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 5000);
 // Screen point of a client point of `window`.
 POINT OnScreen(HWND window, int x, int y);
 // Keeps the real pointer away from the test windows.

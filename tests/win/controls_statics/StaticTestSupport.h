@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include "win/support/Pump.h"
+
 #include <objidl.h>
 #include <gdiplus.h>
 
@@ -18,10 +20,6 @@
 
 namespace halvane::test {
 
-// Dispatches what is queued now, paints included.
-void PumpPending();
-// Dispatches messages until `done` holds or `timeoutMs` passed (waits without spinning).
-bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs);
 
 struct Pixels {
     int width = 0;

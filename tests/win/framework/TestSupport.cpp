@@ -2,28 +2,6 @@
 
 namespace halvane::test {
 
-void PumpPending() {
-    MSG msg;
-    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageW(&msg);
-    }
-}
-
-bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
-    const ULONGLONG deadline = ::GetTickCount64() + timeoutMs;
-    for (;;) {
-        PumpPending();
-        if (done())
-            return true;
-        const ULONGLONG now = ::GetTickCount64();
-        if (now >= deadline)
-            return false;
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(deadline - now),
-                                    QS_ALLINPUT);
-    }
-}
-
 bool CreatePopup(CWnd& window, const RECT& rect, bool visible, CWnd* owner) {
     const DWORD style = WS_POPUP | WS_CAPTION | (visible ? WS_VISIBLE : 0);
     return window.CreateEx(0, nullptr, L"test", style, rect, owner, 0) != FALSE;

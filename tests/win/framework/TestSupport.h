@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "win/support/Pump.h"
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -13,10 +15,6 @@
 
 namespace halvane::test {
 
-// Dispatches what is queued now; returns without waiting.
-void PumpPending();
-// Dispatches messages until `done` holds or `timeoutMs` passed (waits without spinning).
-bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 5000);
 
 // A top-level window of the framework's default class.
 bool CreatePopup(CWnd& window, const RECT& rect, bool visible, CWnd* owner = nullptr);
