@@ -27,6 +27,8 @@ const fw::MessageTable& CSkinFrameDlg::Messages() noexcept {
     static const fw::MessageEntry entries[] = {
         fw::OnMessage<WM_DESTROY, &CSkinFrameDlg::OnDestroy>(),
         fw::OnMessage<WM_MOVE, &CSkinFrameDlg::OnMove>(),
+        fw::OnMessageRaw<WM_WINDOWPOSCHANGED, &CSkinFrameDlg::OnWindowPosChanged>(),
+        fw::OnMessageRaw<WM_MOUSEACTIVATE, &CSkinFrameDlg::OnMouseActivate>(),
     };
     static const fw::MessageTable table{&CDialog::Messages(), entries};
     return table;
@@ -63,7 +65,11 @@ BOOL CSkinFrameDlg::OnInitDialog() noexcept {
         return TRUE;
     }
     m_pChildDlg->MoveWindow(ToRect(InitialInnerRect(m_spec, ToIntRect(outer), m_fScale)), TRUE);
-    m_pChildDlg->ShowWindow(SW_SHOW);
+    // A hidden outer (a modal one until its loop starts) shows the inner when it shows itself:
+    // an owned window shown before its owner can end up beneath it (Wine's X11 driver
+    // restacks the owner above it once the owner is mapped).
+    if (IsWindowVisible())
+        m_pChildDlg->ShowWindow(SW_SHOW);
     return TRUE;
 }
 
@@ -92,6 +98,23 @@ void CSkinFrameDlg::OnMove(int x, int y) noexcept {
     RECT outer{};
     GetWindowRect(&outer);
     m_pChildDlg->MoveWindow(ToRect(InnerRectForOuter(m_spec, ToIntRect(outer), m_fScale)), TRUE);
+}
+
+LRESULT CSkinFrameDlg::OnWindowPosChanged(WPARAM, LPARAM lParam) noexcept {
+    // The default processing sends WM_MOVE and WM_SIZE.
+    const LRESULT result = Default();
+    const auto* pos = reinterpret_cast<const WINDOWPOS*>(lParam);
+    if (pos != nullptr && (pos->flags & SWP_SHOWWINDOW) != 0 && m_pChildDlg &&
+        m_pChildDlg->IsWindow() && !m_pChildDlg->IsWindowVisible())
+        m_pChildDlg->ShowWindow(SW_SHOWNA);
+    return result;
+}
+
+LRESULT CSkinFrameDlg::OnMouseActivate(WPARAM, LPARAM) noexcept {
+    // The outer is only the frame around the inner: a click on its edge activates nothing, so it
+    // is never raised over the inner (Wine's X11 driver raises a clicked, activated window above
+    // the windows it owns).
+    return MA_NOACTIVATE;
 }
 
 void CSkinFrameDlg::OnDestroy() noexcept {

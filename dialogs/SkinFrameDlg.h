@@ -47,6 +47,8 @@ protected:
 
     void OnDestroy() noexcept;
     void OnMove(int x, int y) noexcept;
+    LRESULT OnWindowPosChanged(WPARAM wParam, LPARAM lParam) noexcept;
+    LRESULT OnMouseActivate(WPARAM wParam, LPARAM lParam) noexcept;
 
     const SkinPairSpec& Spec() const noexcept { return m_spec; }
 

@@ -12,3 +12,25 @@ if(HALVANE_WINDOWS)
     LIBS halvane_dialogs halvane_res)
   target_include_directories(dialogs_win_test PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/win/dialogs)
 endif()
+
+# The program the end-to-end tests drive, alone in its folder (the tests copy the whole folder).
+if(HALVANE_WINDOWS)
+  add_executable(e2e_dialogs WIN32 e2e/dialogs_app/DialogsDemoMain.cpp
+                 e2e/dialogs_app/DialogsDemoApp.cpp)
+  halvane_strict(e2e_dialogs)
+  target_link_libraries(e2e_dialogs PRIVATE halvane_dialogs halvane_res)
+  target_link_options(e2e_dialogs PRIVATE -municode)
+  set_target_properties(e2e_dialogs PROPERTIES OUTPUT_NAME DialogsDemo
+                        RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/e2e/dialogs)
+
+  find_program(HALVANE_PYTHON3 NAMES python3 PATHS /usr/bin NO_DEFAULT_PATH)
+  if(HALVANE_RUN_WIN_TESTS AND HALVANE_PYTHON3)
+    add_test(NAME e2e_dialogs_test
+             COMMAND ${HALVANE_PYTHON3} ${CMAKE_CURRENT_SOURCE_DIR}/e2e/test_dialogs.py -v)
+    set_tests_properties(e2e_dialogs_test PROPERTIES
+      FIXTURES_REQUIRED wine
+      RESOURCE_LOCK halvane_display
+      TIMEOUT 600
+      ENVIRONMENT "HALVANE_WINEPREFIX=${HALVANE_WINEPREFIX};HALVANE_PROBE=$<TARGET_FILE:probe>;HALVANE_E2E_DIALOGS_DIR=${CMAKE_BINARY_DIR}/e2e/dialogs;HALVANE_E2E_ARTEFACTS=${CMAKE_BINARY_DIR}/e2e-artefacts;PYTHONDONTWRITEBYTECODE=1")
+  endif()
+endif()

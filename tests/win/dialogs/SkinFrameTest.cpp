@@ -66,6 +66,14 @@ void MoveBy(HWND window, int dx, int dy) {
                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// Whether `upper` lies above `lower` in the z-order.
+bool Above(HWND upper, HWND lower) {
+    for (HWND w = ::GetWindow(upper, GW_HWNDNEXT); w != nullptr; w = ::GetWindow(w, GW_HWNDNEXT))
+        if (w == lower)
+            return true;
+    return false;
+}
+
 RECT Grow(const RECT& r, int left, int top, int right, int bottom) {
     return {r.left - left, r.top - top, r.right + right, r.bottom + bottom};
 }
@@ -87,6 +95,7 @@ TEST_F(SkinFrameTest, PromptPairAtScaleOneLiesCentredOverItsOwner) {
     ModalScript script;
     script.WaitFor([&] { return ::IsWindowVisible(dialog.GetSafeHwnd()) != FALSE; }, 5000,
                    "the outer to show");
+    script.Pause(300); // the window system settles the stacking of both windows
     script.Do([&] {
         HWND outer = dialog.GetSafeHwnd();
         HWND inner = dialog.ChildHwnd();
@@ -101,6 +110,7 @@ TEST_F(SkinFrameTest, PromptPairAtScaleOneLiesCentredOverItsOwner) {
         EXPECT_EQ(::GetWindow(inner, GW_OWNER), outer);
         EXPECT_EQ(::GetWindowLongW(inner, GWL_STYLE) & WS_CHILD, 0);
         EXPECT_TRUE(::IsWindowVisible(inner));
+        EXPECT_TRUE(Above(inner, outer));
         EXPECT_EQ(::GetWindow(outer, GW_OWNER), m_main.GetSafeHwnd());
         EXPECT_FALSE(::IsWindowEnabled(m_main.GetSafeHwnd()));
         dialog.EndDialog(IDOK);
