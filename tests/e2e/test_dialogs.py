@@ -242,10 +242,6 @@ class DialogsTest(unittest.TestCase):
     def test_scale_two_screenshots(self):
         pair = self.start("prompt", 2, "2.0", 1)
         self.assertEqual((pair.outer.rect.width, pair.outer.rect.height), (672, 312))
-        self.assertEqual(pair.outer.rect.center, OWNER_CENTRE)
-        self.assertEqual(pair.inner.find(id=CLOSE).rect,
-                         e2e.Rect(600, 16, 624, 40).moved(pair.inner.client.left,
-                                                          pair.inner.client.top))
         self.shot_when_painted("prompt-type2-scale2", pair, (40, 10), is_prompt_blue)
         self.session.click(pair.inner.find(id=OK))
         self.assert_exit(IDOK)
@@ -257,10 +253,6 @@ class DialogsTest(unittest.TestCase):
 
         pair = self.start("progress", "2.0", 1)
         self.assertEqual((pair.outer.rect.width, pair.outer.rect.height), (464, 264))
-        self.assertEqual(pair.inner.rect, e2e.Rect(pair.outer.rect.left + 28,
-                                                   pair.outer.rect.top + 24,
-                                                   pair.outer.rect.left + 28 + 408,
-                                                   pair.outer.rect.top + 24 + 208))
         self.shot_when_painted("progress-scale2", pair, (200, 180), is_progress_blue)
         self.session.probe.send(pair.outer.hwnd, WM_EXECUTE_FINISHED)
         self.assert_exit(IDOK)

@@ -81,28 +81,5 @@ TEST(PairGeometryTest, ProgressHasNoCaptionStrip) {
         EXPECT_FALSE(IsInCaption(kExecutePromptPair, client, {50, y}, 1.0f)) << y;
 }
 
-// Drag round trip at many scales: the outer placed around an inner lands where the outer's
-// own move would put the inner back, so neither window drifts.
-TEST(PairGeometryTest, FollowChildAndOuterMoveAreInverseForEveryScale) {
-    for (const SkinPairSpec* spec : {&kMainPair, &kPromptPair, &kExecutePromptPair}) {
-        for (float s : {1.0f, 1.25f, 1.5f, 1.75f, 2.0f, 2.5f, 3.0f}) {
-            const IntRect inner{333, 221, 333 + 500, 221 + 300};
-            const IntRect outer = OuterRectAroundInner(*spec, inner, s);
-            const IntRect back = InnerRectForOuter(*spec, outer, s);
-            EXPECT_EQ(back.left, inner.left) << s;
-            EXPECT_EQ(back.top, inner.top) << s;
-            EXPECT_EQ(back.right, inner.right) << s;
-            EXPECT_EQ(back.bottom, inner.bottom) << s;
-        }
-    }
-}
-
-TEST(PairGeometryTest, ScaleLengthTruncates) {
-    EXPECT_EQ(ScaleLength(26, 1.5f), 39);
-    EXPECT_EQ(ScaleLength(7, 1.5f), 10);
-    EXPECT_EQ(ScaleLength(5, 1.25f), 6);
-    EXPECT_EQ(ScaleLength(330, 1.1f), 363);
-}
-
 } // namespace
 } // namespace halvane
