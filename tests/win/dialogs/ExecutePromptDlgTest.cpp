@@ -9,6 +9,7 @@
 #include "dialogs/DialogMessages.h"
 #include "dialogs/ExecutePromptChildDlg.h"
 #include "dialogs/ExecutePromptDlg.h"
+#include "framework/GdiObjectCounter.h"
 #include "res/resource.h"
 
 namespace halvane::test {
@@ -58,7 +59,8 @@ TEST_F(ExecutePromptDlgTest, PlacesAndTextAtScaleOne) {
     EXPECT_EQ(dialog.DoModal(), IDOK);
 }
 
-TEST_F(ExecutePromptDlgTest, TextsShorterThanTwoCharactersFallBack) {
+TEST_F(ExecutePromptDlgTest, TextsShorterThanTwoCharactersFallBackAndLeaveNoGdiObject) {
+    const long gdiBefore = fw::GdiObjectCounter::Live();
     for (const wchar_t* text : {L"", L"改"}) {
         CExecutePromptDlg dialog;
         dialog.SetMessageText(text);
@@ -68,6 +70,7 @@ TEST_F(ExecutePromptDlgTest, TextsShorterThanTwoCharactersFallBack) {
         Finish(script, dialog);
         EXPECT_EQ(dialog.DoModal(), IDOK);
     }
+    EXPECT_EQ(fw::GdiObjectCounter::Live(), gdiBefore);
 }
 
 TEST_F(ExecutePromptDlgTest, ScaleTwo) {

@@ -5,6 +5,7 @@
 #include "DialogTestSupport.h"
 #include "dialogs/DialogMessages.h"
 #include "dialogs/PromptDlg.h"
+#include "framework/GdiObjectCounter.h"
 #include "res/resource.h"
 
 namespace halvane::test {
@@ -89,12 +90,16 @@ TEST_F(PromptDlgTest, TypeOutsideOneToFourKeepsTheSingleButtonLeft) {
     EXPECT_EQ(result, IDOK);
 }
 
-TEST_F(PromptDlgTest, CloseButtonEndsWithCancel) {
-    CPromptDlg dialog;
-    dialog.SetMessageText(L"电源模式修改失败");
-    dialog.SetType(3);
-    EXPECT_EQ(Run(dialog, Nothing, [](HWND, HWND inner) { Click(inner, IDC_PROMPT_CLOSE); }),
-              IDCANCEL);
+TEST_F(PromptDlgTest, CloseButtonEndsWithCancelAndTheDialogLeavesNoGdiObject) {
+    const long gdiBefore = fw::GdiObjectCounter::Live();
+    {
+        CPromptDlg dialog;
+        dialog.SetMessageText(L"电源模式修改失败");
+        dialog.SetType(3);
+        EXPECT_EQ(Run(dialog, Nothing, [](HWND, HWND inner) { Click(inner, IDC_PROMPT_CLOSE); }),
+                  IDCANCEL);
+    }
+    EXPECT_EQ(fw::GdiObjectCounter::Live(), gdiBefore);
 }
 
 TEST_F(PromptDlgTest, PromptResultOneIsOkAndAnyOtherValueCancel) {
