@@ -194,22 +194,4 @@ int InkPixels(const Pixels& pixels, std::uint32_t ink) {
     return count;
 }
 
-bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
-    const ULONGLONG deadline = ::GetTickCount64() + timeoutMs;
-    for (;;) {
-        MSG msg;
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageW(&msg);
-        }
-        if (done())
-            return true;
-        const ULONGLONG now = ::GetTickCount64();
-        if (now >= deadline)
-            return false;
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(deadline - now),
-                                    QS_ALLINPUT);
-    }
-}
-
 } // namespace halvane::test

@@ -98,7 +98,4 @@ Pixels CaptureClient(HWND window);
 int InkSpan(const Pixels& pixels, std::uint32_t ink);
 int InkPixels(const Pixels& pixels, std::uint32_t ink);
 
-// Dispatches messages until `done` holds or the time runs out (waits without spinning).
-bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs);
-
 } // namespace halvane::test
