@@ -6,13 +6,13 @@ int ScaleLength(int pixels, float scale) noexcept {
     return static_cast<int>(static_cast<float>(pixels) * scale);
 }
 
-fw::IntPoint OuterSize(const SkinPairSpec& spec, float scale) noexcept {
-    return {ScaleLength(spec.outerWidth, scale), ScaleLength(spec.outerHeight, scale)};
+fw::IntPoint OuterSize(const SkinPairParams& params, float scale) noexcept {
+    return {ScaleLength(params.outerWidth, scale), ScaleLength(params.outerHeight, scale)};
 }
 
-fw::IntRect InitialInnerRect(const SkinPairSpec& spec, const fw::IntRect& outer,
+fw::IntRect InitialInnerRect(const SkinPairParams& params, const fw::IntRect& outer,
                              float scale) noexcept {
-    const SkinInsets& in = spec.insets;
+    const SkinInsets& in = params.insets;
     const int x = static_cast<int>(static_cast<float>(outer.left) + in.left * scale);
     const int y = static_cast<int>(static_cast<float>(outer.top) + in.top * scale);
     const int width = static_cast<int>(static_cast<float>(outer.Width()) -
@@ -22,33 +22,33 @@ fw::IntRect InitialInnerRect(const SkinPairSpec& spec, const fw::IntRect& outer,
     return {x, y, x + width, y + height};
 }
 
-fw::IntRect InnerRectForOuter(const SkinPairSpec& spec, const fw::IntRect& outer,
+fw::IntRect InnerRectForOuter(const SkinPairParams& params, const fw::IntRect& outer,
                               float scale) noexcept {
-    const SkinInsets& in = spec.moveInsets;
+    const SkinInsets& in = params.moveInsets;
     return {outer.left + ScaleLength(in.left, scale), outer.top + ScaleLength(in.top, scale),
             outer.right - ScaleLength(in.right, scale),
             outer.bottom - ScaleLength(in.bottom, scale)};
 }
 
-fw::IntRect OuterRectAroundInner(const SkinPairSpec& spec, const fw::IntRect& inner,
+fw::IntRect OuterRectAroundInner(const SkinPairParams& params, const fw::IntRect& inner,
                                  float scale) noexcept {
-    const SkinInsets& in = spec.insets;
+    const SkinInsets& in = params.insets;
     return {inner.left - ScaleLength(in.left, scale), inner.top - ScaleLength(in.top, scale),
             inner.right + ScaleLength(in.right, scale),
             inner.bottom + ScaleLength(in.bottom, scale)};
 }
 
-fw::IntRect CaptionStrip(const SkinPairSpec& spec, const fw::IntRect& client,
+fw::IntRect CaptionStrip(const SkinPairParams& params, const fw::IntRect& client,
                          float scale) noexcept {
-    if (spec.captionHeight <= 0)
+    if (params.captionHeight <= 0)
         return {client.left, client.top, client.left, client.top};
-    return {client.left, client.top, client.right - ScaleLength(spec.captionRightMargin, scale),
-            client.top + ScaleLength(spec.captionHeight, scale)};
+    return {client.left, client.top, client.right - ScaleLength(params.captionRightMargin, scale),
+            client.top + ScaleLength(params.captionHeight, scale)};
 }
 
-bool IsInCaption(const SkinPairSpec& spec, const fw::IntRect& client, fw::IntPoint point,
+bool IsInCaption(const SkinPairParams& params, const fw::IntRect& client, fw::IntPoint point,
                  float scale) noexcept {
-    const fw::IntRect strip = CaptionStrip(spec, client, scale);
+    const fw::IntRect strip = CaptionStrip(params, client, scale);
     return point.x >= strip.left && point.x < strip.right && point.y >= strip.top &&
            point.y < strip.bottom;
 }

@@ -7,8 +7,8 @@
 
 namespace halvane {
 
-CSkinFrameChildDlg::CSkinFrameChildDlg(const SkinPairSpec& spec) noexcept
-    : CDialog(static_cast<UINT>(spec.innerTemplate)), m_spec(spec) {}
+CSkinFrameChildDlg::CSkinFrameChildDlg(const SkinPairParams& params) noexcept
+    : CDialog(static_cast<UINT>(params.innerTemplate)), m_params(params) {}
 
 CSkinFrameChildDlg::~CSkinFrameChildDlg() = default;
 
@@ -42,14 +42,14 @@ BOOL CSkinFrameChildDlg::OnInitDialog() noexcept {
 }
 
 void CSkinFrameChildDlg::OnCancel() noexcept {
-    if (m_spec.cancelClosesPair)
+    if (m_params.cancelClosesPair)
         ::SendMessageW(GetParentHandle(), WM_CLOSE, 0, 0);
 }
 
 Gdiplus::Image* CSkinFrameChildDlg::GetBkImage() noexcept {
     if (!m_pBkImage) {
         Gdiplus::Image* image = nullptr;
-        if (LoadPngFromResource(&image, static_cast<WORD>(m_spec.backgroundPng)) != 0)
+        if (LoadPngFromResource(&image, static_cast<WORD>(m_params.backgroundPng)) != 0)
             m_pBkImage.reset(image);
     }
     return m_pBkImage.get();
@@ -66,7 +66,7 @@ BOOL CSkinFrameChildDlg::OnEraseBkgnd(HDC dc) noexcept {
     GetClientRect(&client);
     if (GetBkImage() == nullptr)
         return TRUE;
-    if (!m_spec.bufferedBackground) {
+    if (!m_params.bufferedBackground) {
         DrawBackground(dc, client);
         return TRUE;
     }
@@ -105,12 +105,12 @@ void CSkinFrameChildDlg::OnMove(int x, int y) noexcept {
 }
 
 LRESULT CSkinFrameChildDlg::OnNcHitTest(POINT point) noexcept {
-    if (m_spec.captionHeight <= 0)
+    if (m_params.captionHeight <= 0)
         return Default();
     RECT client{};
     GetClientRect(&client);
     ClientToScreen(&client);
-    m_bInCaption = IsInCaption(m_spec, {client.left, client.top, client.right, client.bottom},
+    m_bInCaption = IsInCaption(m_params, {client.left, client.top, client.right, client.bottom},
                                {point.x, point.y}, m_fScale);
     // The system then drags the inner as by a title bar.
     return m_bInCaption ? HTCAPTION : Default();

@@ -10,14 +10,14 @@
 
 #include <memory>
 
-#include "dialogs/SkinPairSpec.h"
+#include "dialogs/SkinPairParams.h"
 #include "framework/Dialog.h"
 
 namespace halvane {
 
 class CSkinFrameChildDlg : public CDialog {
 public:
-    explicit CSkinFrameChildDlg(const SkinPairSpec& spec) noexcept;
+    explicit CSkinFrameChildDlg(const SkinPairParams& params) noexcept;
     ~CSkinFrameChildDlg() override;
 
     // Enter and Esc never reach the dialog manager.
@@ -42,7 +42,7 @@ protected:
 
     // Loads the background image on first need; null when the resource is missing.
     Gdiplus::Image* GetBkImage() noexcept;
-    const SkinPairSpec& Spec() const noexcept { return m_spec; }
+    const SkinPairParams& Params() const noexcept { return m_params; }
 
     void OnDestroy() noexcept;
     BOOL OnEraseBkgnd(HDC dc) noexcept;
@@ -57,7 +57,7 @@ protected:
 private:
     void DrawBackground(HDC dc, const RECT& client) noexcept;
 
-    const SkinPairSpec m_spec;
+    const SkinPairParams m_params;
     std::unique_ptr<Gdiplus::Image> m_pBkImage;
 };
 

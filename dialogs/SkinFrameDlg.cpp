@@ -18,8 +18,8 @@ RECT ToRect(const fw::IntRect& r) noexcept {
 
 } // namespace
 
-CSkinFrameDlg::CSkinFrameDlg(const SkinPairSpec& spec, CWnd* parent) noexcept
-    : CDialog(static_cast<UINT>(spec.outerTemplate), parent), m_spec(spec) {}
+CSkinFrameDlg::CSkinFrameDlg(const SkinPairParams& params, CWnd* parent) noexcept
+    : CDialog(static_cast<UINT>(params.outerTemplate), parent), m_params(params) {}
 
 CSkinFrameDlg::~CSkinFrameDlg() = default;
 
@@ -60,11 +60,11 @@ BOOL CSkinFrameDlg::OnInitDialog() noexcept {
     if (!m_pChildDlg)
         return TRUE;
     m_pChildDlg->m_fScale = m_fScale;
-    if (!m_pChildDlg->Create(static_cast<UINT>(m_spec.innerTemplate), this)) {
+    if (!m_pChildDlg->Create(static_cast<UINT>(m_params.innerTemplate), this)) {
         m_pChildDlg.reset();
         return TRUE;
     }
-    m_pChildDlg->MoveWindow(ToRect(InitialInnerRect(m_spec, ToIntRect(outer), m_fScale)), TRUE);
+    m_pChildDlg->MoveWindow(ToRect(InitialInnerRect(m_params, ToIntRect(outer), m_fScale)), TRUE);
     // A hidden outer (a modal one until its loop starts) shows the inner when it shows itself:
     // an owned window shown before its owner can end up beneath it (Wine's X11 driver
     // restacks the owner above it once the owner is mapped).
@@ -76,19 +76,19 @@ BOOL CSkinFrameDlg::OnInitDialog() noexcept {
 BOOL CSkinFrameDlg::PaintLayeredSkin() noexcept {
     if (!m_pSkin) {
         Gdiplus::Image* image = nullptr;
-        if (LoadPngFromResource(&image, static_cast<WORD>(m_spec.skinPng)) == 0)
+        if (LoadPngFromResource(&image, static_cast<WORD>(m_params.skinPng)) == 0)
             return FALSE;
         m_pSkin.reset(image);
     }
-    const fw::IntPoint size = OuterSize(m_spec, m_fScale);
+    const fw::IntPoint size = OuterSize(m_params, m_fScale);
     // A failed update still leaves a usable pair; only a missing skin stops it.
-    UpdateLayeredSkin(GetSafeHwnd(), *m_pSkin, size.x, size.y, m_spec.highQualitySkin);
+    UpdateLayeredSkin(GetSafeHwnd(), *m_pSkin, size.x, size.y, m_params.highQualitySkin);
     return TRUE;
 }
 
 void CSkinFrameDlg::FollowChild(int left, int top, int right, int bottom) noexcept {
     m_bMoveChild = false;
-    MoveWindow(ToRect(OuterRectAroundInner(m_spec, {left, top, right, bottom}, m_fScale)), TRUE);
+    MoveWindow(ToRect(OuterRectAroundInner(m_params, {left, top, right, bottom}, m_fScale)), TRUE);
 }
 
 void CSkinFrameDlg::OnMove(int x, int y) noexcept {
@@ -97,7 +97,7 @@ void CSkinFrameDlg::OnMove(int x, int y) noexcept {
         return;
     RECT outer{};
     GetWindowRect(&outer);
-    m_pChildDlg->MoveWindow(ToRect(InnerRectForOuter(m_spec, ToIntRect(outer), m_fScale)), TRUE);
+    m_pChildDlg->MoveWindow(ToRect(InnerRectForOuter(m_params, ToIntRect(outer), m_fScale)), TRUE);
 }
 
 LRESULT CSkinFrameDlg::OnWindowPosChanged(WPARAM, LPARAM lParam) noexcept {

@@ -12,14 +12,14 @@
 #include <memory>
 
 #include "dialogs/SkinFrameChildDlg.h"
-#include "dialogs/SkinPairSpec.h"
+#include "dialogs/SkinPairParams.h"
 #include "framework/Dialog.h"
 
 namespace halvane {
 
 class CSkinFrameDlg : public CDialog {
 public:
-    CSkinFrameDlg(const SkinPairSpec& spec, CWnd* parent) noexcept;
+    CSkinFrameDlg(const SkinPairParams& params, CWnd* parent) noexcept;
     ~CSkinFrameDlg() override;
 
     // The inner was dragged to (left, top, right, bottom): the outer goes around it, and from
@@ -50,13 +50,13 @@ protected:
     LRESULT OnWindowPosChanged(WPARAM wParam, LPARAM lParam) noexcept;
     LRESULT OnMouseActivate(WPARAM wParam, LPARAM lParam) noexcept;
 
-    const SkinPairSpec& Spec() const noexcept { return m_spec; }
+    const SkinPairParams& Params() const noexcept { return m_params; }
 
     // While true, a move of the outer moves the inner with it.
     bool m_bMoveChild = true;
 
 private:
-    const SkinPairSpec m_spec;
+    const SkinPairParams m_params;
     std::unique_ptr<Gdiplus::Image> m_pSkin;
     std::unique_ptr<CSkinFrameChildDlg> m_pChildDlg;
 };

@@ -23,8 +23,8 @@ struct ChildLog {
 
 class TestChildDlg : public CSkinFrameChildDlg {
 public:
-    TestChildDlg(const SkinPairSpec& spec, ChildLog& log) noexcept
-        : CSkinFrameChildDlg(spec), m_log(log) {}
+    TestChildDlg(const SkinPairParams& params, ChildLog& log) noexcept
+        : CSkinFrameChildDlg(params), m_log(log) {}
     bool InCaption() const noexcept { return m_bInCaption; }
 
 protected:
@@ -40,8 +40,8 @@ private:
 
 class TestFrameDlg : public CSkinFrameDlg {
 public:
-    TestFrameDlg(const SkinPairSpec& spec, ChildLog& log) noexcept
-        : CSkinFrameDlg(spec, nullptr), m_log(log) {}
+    TestFrameDlg(const SkinPairParams& params, ChildLog& log) noexcept
+        : CSkinFrameDlg(params, nullptr), m_log(log) {}
     TestChildDlg* Child() const noexcept { return static_cast<TestChildDlg*>(GetChildDlg()); }
     HWND ChildHwnd() const noexcept { return Child() ? Child()->GetSafeHwnd() : nullptr; }
     bool MovesChild() const noexcept { return m_bMoveChild; }
@@ -49,7 +49,7 @@ public:
 protected:
     std::unique_ptr<CSkinFrameChildDlg> CreateChildDlg() noexcept override {
         ++m_log.created;
-        return std::unique_ptr<CSkinFrameChildDlg>(new (std::nothrow) TestChildDlg(Spec(), m_log));
+        return std::unique_ptr<CSkinFrameChildDlg>(new (std::nothrow) TestChildDlg(Params(), m_log));
     }
 
 private:
@@ -249,17 +249,17 @@ TEST_F(SkinFrameTest, WindowManagerCloseOfThePromptInnerClosesThePair) {
 }
 
 TEST_F(SkinFrameTest, MissingSkinEndsThePairAtOnceWithoutAnInner) {
-    SkinPairSpec spec = kPromptPair;
-    spec.skinPng = 9999;
-    TestFrameDlg dialog(spec, m_log);
+    SkinPairParams params = kPromptPair;
+    params.skinPng = 9999;
+    TestFrameDlg dialog(params, m_log);
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     EXPECT_EQ(m_log.created, 0);
 }
 
 TEST_F(SkinFrameTest, MissingBackgroundLeavesTheControlsUnplaced) {
-    SkinPairSpec spec = kPromptPair;
-    spec.backgroundPng = 9999;
-    TestFrameDlg dialog(spec, m_log);
+    SkinPairParams params = kPromptPair;
+    params.backgroundPng = 9999;
+    TestFrameDlg dialog(params, m_log);
     ModalScript script;
     script.WaitFor([&] { return ::IsWindowVisible(dialog.GetSafeHwnd()) != FALSE; }, 5000,
                    "the outer to show");

@@ -13,7 +13,7 @@ struct SkinInsets {
     int bottom;
 };
 
-struct SkinPairSpec {
+struct SkinPairParams {
     int outerTemplate;
     int skinPng;
     int outerWidth;
@@ -39,16 +39,16 @@ struct SkinPairSpec {
 // clang-format off
 // outer template, skin, outer size | inner template, background | insets | move insets |
 // caption height, right margin | high-quality skin, buffered background, cancel closes the pair
-inline constexpr SkinPairSpec kMainPair{
+inline constexpr SkinPairParams kMainPair{
     IDD_HALVANE_DIALOG, IDB_MAIN_FRAME, 410, 611, IDD_TORVEL_DIALOG, IDB_PANEL_BK,
     {5, 4, 5, 7}, {5, 4, 5, 7}, 30, 86, false, false, true};
-inline constexpr SkinPairSpec kFeedbackPair{
+inline constexpr SkinPairParams kFeedbackPair{
     IDD_FEEDBACK_DIALOG, IDB_FEEDBACK_FRAME, 410, 479, IDD_FEEDBACK_CHILD_DIALOG, IDB_FEEDBACK_BK,
     {5, 4, 5, 7}, {5, 3, 5, 7}, 30, 26, false, false, true};
-inline constexpr SkinPairSpec kPromptPair{
+inline constexpr SkinPairParams kPromptPair{
     IDD_PROMPT_DIALOG, IDB_PROMPT_FRAME, 336, 156, IDD_PROMPT_CHILD_DIALOG, IDB_PROMPT_BK,
     {5, 3, 5, 7}, {5, 3, 5, 7}, 30, 26, false, false, true};
-inline constexpr SkinPairSpec kExecutePromptPair{
+inline constexpr SkinPairParams kExecutePromptPair{
     IDD_EXECUTE_PROMPT_DIALOG, IDB_PROGRESS_FRAME, 232, 132, IDD_EXECUTE_PROMPT_CHILD_DIALOG,
     IDB_PROGRESS_BK, {14, 12, 14, 16}, {14, 12, 14, 16}, 0, 0, true, true, false};
 // clang-format on
