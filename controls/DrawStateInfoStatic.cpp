@@ -6,8 +6,6 @@
 #include "controls/StateDots.h"
 #include "controls/StaticPainting.h"
 #include "controls/TextLayout.h"
-#include "framework/MemoryDC.h"
-#include "framework/PaintDC.h"
 #include "framework/ScopedSelect.h"
 
 namespace halvane {
@@ -74,14 +72,7 @@ LRESULT CDrawStateInfoStatic::OnSetText(WPARAM wParam, LPARAM lParam) noexcept {
 }
 
 void CDrawStateInfoStatic::OnPaint() noexcept {
-    CPaintDC dc(GetSafeHwnd());
-    RECT client{};
-    GetClientRect(&client);
-    CMemoryDC memory(dc, client.right, client.bottom);
-    if (!memory.IsValid())
-        return;
-    DrawContent(memory, client);
-    ::BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
+    PaintBuffered(GetSafeHwnd(), [this](HDC dc, RECT client) { DrawContent(dc, client); });
 }
 
 void CDrawStateInfoStatic::DrawContent(HDC dc, RECT client) noexcept {

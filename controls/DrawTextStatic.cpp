@@ -5,8 +5,6 @@
 #include "controls/FontUtil.h"
 #include "controls/StaticPainting.h"
 #include "controls/TextLayout.h"
-#include "framework/MemoryDC.h"
-#include "framework/PaintDC.h"
 #include "framework/ScopedSelect.h"
 
 namespace halvane {
@@ -55,14 +53,7 @@ LRESULT CDrawTextStatic::OnSetText(WPARAM wParam, LPARAM lParam) noexcept {
 }
 
 void CDrawTextStatic::OnPaint() noexcept {
-    CPaintDC dc(GetSafeHwnd());
-    RECT client{};
-    GetClientRect(&client);
-    CMemoryDC memory(dc, client.right, client.bottom);
-    if (!memory.IsValid())
-        return;
-    DrawContent(memory, client);
-    ::BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
+    PaintBuffered(GetSafeHwnd(), [this](HDC dc, RECT client) { DrawContent(dc, client); });
 }
 
 void CDrawTextStatic::DrawContent(HDC dc, RECT client) noexcept {

@@ -10,6 +10,8 @@
 #include <string>
 
 #include "controls/TextLayout.h"
+#include "framework/MemoryDC.h"
+#include "framework/PaintDC.h"
 
 namespace halvane {
 
@@ -29,5 +31,18 @@ void DrawImagePart(HDC dc, Gdiplus::Image* image, const RECT& source, const RECT
 // rectangle's top moved by CentredBlockTop, so `client` comes back as it was drawn into.
 void DrawLaidOutText(HDC dc, const std::wstring& text, RECT& client,
                      const TextLayout& layout) noexcept;
+
+// Paints the client area through a memory bitmap of its size: draw(dc, client) fills the bitmap,
+// which then reaches the screen in one copy, so the text never flickers over the skin.
+template <class Draw> void PaintBuffered(HWND window, Draw draw) noexcept {
+    CPaintDC dc(window);
+    RECT client{};
+    ::GetClientRect(window, &client);
+    CMemoryDC memory(dc, client.right, client.bottom);
+    if (!memory.IsValid())
+        return;
+    draw(memory, client);
+    ::BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
+}
 
 } // namespace halvane
