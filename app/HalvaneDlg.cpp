@@ -1,19 +1,13 @@
 #include "app/HalvaneDlg.h"
 
 #include "app/MainWindowPlacement.h"
+#include "framework/DisplayScale.h"
+#include "framework/ScreenDpi.h"
 
 namespace halvane {
 
 namespace {
 constexpr wchar_t kMainWindowTitle[] = L"霁衡";
-
-int ScreenLogPixelsY() noexcept {
-    const HDC screen = ::GetDC(nullptr);
-    const int dpi = screen != nullptr ? ::GetDeviceCaps(screen, LOGPIXELSY) : 0;
-    if (screen != nullptr)
-        ::ReleaseDC(nullptr, screen);
-    return dpi;
-}
 } // namespace
 
 const fw::MessageTable& CHalvaneDlg::Messages() noexcept {
@@ -37,7 +31,7 @@ BOOL CHalvaneDlg::OnInitDialog() noexcept {
     SetIcon(m_hIcon, FALSE);
     SetWindowText(kMainWindowTitle);
 
-    m_fScale = ScaleFromDpi(ScreenLogPixelsY());
+    m_fScale = fw::ScaleFromDpi(fw::ScreenLogPixelsY());
     const fw::IntRect target = MainWindowTarget(::GetSystemMetrics(SM_CXSCREEN),
                                                 ::GetSystemMetrics(SM_CYSCREEN), m_fScale);
 

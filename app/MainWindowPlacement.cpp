@@ -8,12 +8,6 @@ int Trunc(float value) noexcept {
 }
 } // namespace
 
-float ScaleFromDpi(int logPixelsY) noexcept {
-    if (logPixelsY > 100)
-        return static_cast<float>(logPixelsY / 96);
-    return 1.0f;
-}
-
 fw::IntRect MainWindowTarget(int screenWidth, int screenHeight, float scale) noexcept {
     fw::IntRect r;
     r.left = screenWidth / 2 - Trunc(scale * kMainFrameWidth / 2);

@@ -1,6 +1,6 @@
-// Where the main window and its panel go: the scale factor from the screen's DPI, the skin frame
-// centred on the primary screen and the panel inset in it. Pure arithmetic; every product with
-// the scale is computed in float and truncated toward zero, as the windows compute it.
+// Where the main window and its panel go: the skin frame centred on the primary screen and the
+// panel inset in it. Pure arithmetic; every product with the scale is computed in float and
+// truncated toward zero, as the windows compute it. The scale itself: framework/DisplayScale.h.
 #pragma once
 
 #include "framework/CenterPlacement.h"
@@ -14,9 +14,6 @@ inline constexpr int kPanelInsetLeft = 5;
 inline constexpr int kPanelInsetTop = 4;
 inline constexpr int kPanelInsetRight = 5;
 inline constexpr int kPanelInsetBottom = 7;
-
-// DPI / 96 in integer arithmetic above 100 dpi, else 1: 96, 120 and 144 dpi give 1, 192 gives 2.
-float ScaleFromDpi(int logPixelsY) noexcept;
 
 // The frame of kMainFrameWidth x kMainFrameHeight times the scale, centred on a screen of that
 // size (halves rounded toward zero).

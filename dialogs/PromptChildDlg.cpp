@@ -1,27 +1,11 @@
 #include "dialogs/PromptChildDlg.h"
 
+#include "dialogs/ButtonSetup.h"
 #include "dialogs/DialogMessages.h"
 #include "dialogs/PromptLayout.h"
 #include "res/resource.h"
 
 namespace halvane {
-
-namespace {
-
-RECT ToRect(const fw::IntRect& r) noexcept {
-    return {r.left, r.top, r.right, r.bottom};
-}
-
-void SetBkImageRect(CPngButton& button, const fw::IntRect& r) noexcept {
-    button.SetBkImageRect(r.left, r.top, r.right, r.bottom);
-}
-
-void SetPngImages(CPngButton& button, const ButtonImages& images) noexcept {
-    button.SetPngImages(static_cast<UINT>(images.normal), static_cast<UINT>(images.hover),
-                        static_cast<UINT>(images.pressed), static_cast<UINT>(images.disabled));
-}
-
-} // namespace
 
 CPromptChildDlg::CPromptChildDlg() noexcept : CSkinFrameChildDlg(kPromptPair) {}
 

@@ -2,17 +2,10 @@
 // client size and scale, and which button pictures a prompt type shows.
 #pragma once
 
+#include "dialogs/ButtonImageIds.h"
 #include "framework/CenterPlacement.h"
 
 namespace halvane {
-
-// Resource ids of a button's normal, hover, pressed and disabled pictures.
-struct ButtonImages {
-    int normal;
-    int hover;
-    int pressed;
-    int disabled;
-};
 
 struct PromptButtonSet {
     ButtonImages ok;

@@ -7,8 +7,8 @@
 #include "controls/PngResource.h"
 #include "dialogs/PromptDlg.h"
 #include "engine/PowerModeTable.h"
+#include "feedback/ToolIdentity.h"
 #include "log/LogFailure.h"
-#include "panel/ToolIdentity.h"
 
 namespace halvane {
 

@@ -1,0 +1,113 @@
+#include "dialogs/ProblemSolvingFeedbackChildDlg.h"
+
+#include <ctime>
+
+#include "dialogs/ButtonSetup.h"
+#include "dialogs/FeedbackAnswer.h"
+#include "dialogs/FeedbackLayout.h"
+#include "feedback/FeedbackAddresses.h"
+#include "feedback/FeedbackDll.h"
+#include "feedback/ToolIdentity.h"
+#include "res/resource.h"
+
+namespace halvane {
+
+namespace {
+
+void SetUpAnswerButton(CImageButton& button, Gdiplus::Image* background, const fw::IntRect& bk,
+                       int hitMargin, const ButtonImages& images) noexcept {
+    button.SetBkImage(background);
+    SetBkImageRect(button, bk);
+    button.SetHitMargins(hitMargin, hitMargin, hitMargin, hitMargin);
+    SetPngImages(button, images);
+}
+
+} // namespace
+
+CProblemSolvingFeedbackChildDlg::CProblemSolvingFeedbackChildDlg() noexcept
+    : CSkinFrameChildDlg(kFeedbackPair) {}
+
+CProblemSolvingFeedbackChildDlg::~CProblemSolvingFeedbackChildDlg() = default;
+
+const fw::MessageTable& CProblemSolvingFeedbackChildDlg::Messages() noexcept {
+    using Self = CProblemSolvingFeedbackChildDlg;
+    static const fw::MessageEntry entries[] = {
+        fw::OnClicked<IDC_FEEDBACK_CLOSE, &Self::OnBnClickedClose>(),
+        fw::OnClicked<IDC_SOLVED, &Self::OnBnClickedSolved>(),
+        fw::OnClicked<IDC_UNSOLVED, &Self::OnBnClickedUnsolved>(),
+        fw::OnClicked<IDC_MORE_SOLUTIONS, &Self::OnBnClickedMoreSolutions>(),
+    };
+    static const fw::MessageTable table{&CSkinFrameChildDlg::Messages(), entries};
+    return table;
+}
+
+void CProblemSolvingFeedbackChildDlg::DoDataExchange(CDataExchange* pDX) noexcept {
+    CSkinFrameChildDlg::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_FEEDBACK_CLOSE, m_btnClose);
+    DDX_Control(pDX, IDC_SOLVED, m_btnSolved);
+    DDX_Control(pDX, IDC_UNSOLVED, m_btnUnsolved);
+    DDX_Control(pDX, IDC_MORE_SOLUTIONS, m_btnMoreSolutions);
+}
+
+void CProblemSolvingFeedbackChildDlg::LayoutControls(bool bFirst) noexcept {
+    GetClientRect(&m_rcClient);
+    const FeedbackLayout layout = ComputeFeedbackLayout(
+        {m_rcClient.left, m_rcClient.top, m_rcClient.right, m_rcClient.bottom}, m_fScale);
+
+    // The close button has no background piece: its pictures cover it.
+    m_btnClose.m_fScale = m_fScale;
+    SetPngImages(m_btnClose, kFeedbackCloseImages);
+    m_btnClose.MoveWindow(ToRect(layout.close), TRUE);
+
+    if (bFirst) {
+        Gdiplus::Image* background = GetBkImage();
+        SetUpAnswerButton(m_btnSolved, background, layout.solvedBk, layout.hitMargin,
+                          kFeedbackSolvedImages);
+        SetUpAnswerButton(m_btnUnsolved, background, layout.unsolvedBk, layout.hitMargin,
+                          kFeedbackUnsolvedImages);
+        SetUpAnswerButton(m_btnMoreSolutions, background, layout.moreBk, layout.hitMargin,
+                          kFeedbackMoreImages);
+    }
+    m_btnSolved.MoveWindow(ToRect(layout.solved), TRUE);
+    m_btnUnsolved.MoveWindow(ToRect(layout.unsolved), TRUE);
+    m_btnMoreSolutions.MoveWindow(ToRect(layout.more), TRUE);
+}
+
+void CProblemSolvingFeedbackChildDlg::ReleaseControls() noexcept {
+    m_btnClose.ReleasePngImages();
+    m_btnSolved.ReleasePngImages();
+    m_btnUnsolved.ReleasePngImages();
+    m_btnMoreSolutions.ReleasePngImages();
+}
+
+void CProblemSolvingFeedbackChildDlg::ReportAndClose(int answer) noexcept {
+    if (m_pFeedbackDll != nullptr) {
+        // The library's results change nothing here: the dialog closes either way.
+        const FeedbackTimeText time = FormatFeedbackTime(_time64(nullptr));
+        m_pFeedbackDll->CustomerFeedbackEx(kToolId, kToolVersion, answer, time.text);
+        m_pFeedbackDll->FeedbackQuestion(kToolId, kToolVersion);
+    }
+    ::SendMessageW(GetParentHandle(), WM_CLOSE, 0, 0);
+}
+
+void CProblemSolvingFeedbackChildDlg::OnBnClickedClose() noexcept {
+    ReportAndClose(kAnswerClosed);
+}
+
+// A click whose release lies in the button's rim (its hit margins) is not taken as an answer.
+void CProblemSolvingFeedbackChildDlg::OnBnClickedSolved() noexcept {
+    if (m_btnSolved.IsCursorInside())
+        ReportAndClose(kAnswerSolved);
+}
+
+void CProblemSolvingFeedbackChildDlg::OnBnClickedUnsolved() noexcept {
+    if (m_btnUnsolved.IsCursorInside())
+        ReportAndClose(kAnswerUnsolved);
+}
+
+void CProblemSolvingFeedbackChildDlg::OnBnClickedMoreSolutions() noexcept {
+    if (m_pFeedbackDll != nullptr)
+        m_pFeedbackDll->OpenUrl(kKnowledgeBaseRoot);
+}
+
+} // namespace halvane

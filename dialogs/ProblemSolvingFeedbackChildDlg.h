@@ -1,0 +1,45 @@
+// CProblemSolvingFeedbackChildDlg: the feedback dialog's inner: the close button and the three
+// large answer buttons over the background image. Answers and the close button report to the
+// feedback library and close the outer; "更多方案" opens the knowledge base.
+#pragma once
+
+#include "controls/ImageButton.h"
+#include "controls/PngButton.h"
+#include "dialogs/SkinFrameChildDlg.h"
+
+class CFeedbackDll;
+
+namespace halvane {
+
+class CProblemSolvingFeedbackChildDlg : public CSkinFrameChildDlg {
+public:
+    CProblemSolvingFeedbackChildDlg() noexcept;
+    ~CProblemSolvingFeedbackChildDlg() override;
+
+    // Copied from the outer before the window is created; null reports nothing.
+    void SetFeedbackDll(CFeedbackDll* pFeedbackDll) noexcept { m_pFeedbackDll = pFeedbackDll; }
+
+    DECLARE_MESSAGE_TABLE()
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) noexcept override;
+    void LayoutControls(bool bFirst) noexcept override;
+    void ReleaseControls() noexcept override;
+
+private:
+    void OnBnClickedClose() noexcept;
+    void OnBnClickedSolved() noexcept;
+    void OnBnClickedUnsolved() noexcept;
+    void OnBnClickedMoreSolutions() noexcept;
+    // Hands the answer to the library (when there is one), then closes the outer.
+    void ReportAndClose(int answer) noexcept;
+
+    RECT m_rcClient{};
+    CPngButton m_btnClose;
+    CImageButton m_btnSolved;
+    CImageButton m_btnUnsolved;
+    CImageButton m_btnMoreSolutions;
+    CFeedbackDll* m_pFeedbackDll = nullptr;
+};
+
+} // namespace halvane

@@ -1,0 +1,31 @@
+// CProblemSolvingFeedbackDlg: asks, when the tool closes, whether the problem was solved. A layered
+// pair (skin 176 around the inner CProblemSolvingFeedbackChildDlg) with the answers "解决",
+// "未解决", "更多方案" and a close button; an answer goes to the feedback library and ends the
+// dialog, "更多方案" opens the knowledge base and leaves it open. DoModal returns IDCANCEL.
+//
+// The dialog takes its scale from the screen itself: the caller sets only the library.
+#pragma once
+
+#include "dialogs/SkinFrameDlg.h"
+
+class CFeedbackDll;
+
+namespace halvane {
+
+class CProblemSolvingFeedbackDlg : public CSkinFrameDlg {
+public:
+    explicit CProblemSolvingFeedbackDlg(CWnd* pParent = nullptr) noexcept;
+    ~CProblemSolvingFeedbackDlg() override;
+
+    // The main panel's library (not owned; it must outlive the dialog); null reports nothing.
+    void SetFeedbackDll(CFeedbackDll* pFeedbackDll) noexcept { m_pFeedbackDll = pFeedbackDll; }
+
+protected:
+    BOOL OnInitDialog() noexcept override;
+    std::unique_ptr<CSkinFrameChildDlg> CreateChildDlg() noexcept override;
+
+private:
+    CFeedbackDll* m_pFeedbackDll = nullptr;
+};
+
+} // namespace halvane
