@@ -12,6 +12,27 @@ if(HALVANE_WINDOWS)
             win/dialogs/ExecutePromptDlgTest.cpp
     LIBS halvane_dialogs halvane_res)
   target_include_directories(dialogs_win_test PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/win/dialogs)
+
+  # The feedback dialog with a recording stand-in for the feedback library. CFeedbackDll loads
+  # the library from beside the program, so the two get a folder of their own.
+  set(halvane_feedback_dialog_dir ${CMAKE_CURRENT_BINARY_DIR}/feedback-dialog)
+  add_library(recording_feedbacklib SHARED win/dialogs/RecordingFeedbackLibrary.cpp)
+  halvane_strict(recording_feedbacklib)
+  set_target_properties(recording_feedbacklib PROPERTIES PREFIX "" OUTPUT_NAME ArkwenFeedbackInformation
+                        RUNTIME_OUTPUT_DIRECTORY ${halvane_feedback_dialog_dir})
+  target_link_options(recording_feedbacklib PRIVATE -Wl,--kill-at)
+  halvane_win_test(feedback_dialog_win_test
+    SOURCES win/dialogs/DialogsTestMain.cpp win/dialogs/DialogTestSupport.cpp
+            win/dialogs/FeedbackDlgTest.cpp
+    LIBS halvane_dialogs halvane_res)
+  target_include_directories(feedback_dialog_win_test PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/win/dialogs)
+  set_target_properties(feedback_dialog_win_test PROPERTIES
+                        RUNTIME_OUTPUT_DIRECTORY ${halvane_feedback_dialog_dir})
+  add_dependencies(feedback_dialog_win_test recording_feedbacklib)
+  if(HALVANE_RUN_WIN_TESTS)
+    # The answer buttons read the real cursor: the test moves it.
+    set_tests_properties(feedback_dialog_win_test PROPERTIES RESOURCE_LOCK halvane_display)
+  endif()
 endif()
 
 # The program the end-to-end tests drive, alone in its folder (the tests copy the whole folder).
