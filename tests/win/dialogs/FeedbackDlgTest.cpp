@@ -55,7 +55,10 @@ protected:
                       5000, "the feedback dialog to show");
         script(steps, dialog);
         steps.Start([&dialog] { dialog.EndDialog(-99); });
-        return dialog.DoModal();
+        const INT_PTR result = dialog.DoModal();
+        // A dialog that closed early (a click that should have been ignored) skips the rest.
+        EXPECT_TRUE(steps.Finished()) << "the dialog closed before its last step";
+        return result;
     }
 
     static HWND Inner(CProblemSolvingFeedbackDlg& dialog) {
