@@ -22,6 +22,7 @@ IDOK, IDCANCEL = 1, 2
 WM_EXECUTE_FINISHED = 1525
 MOVE_OUTER = 0x8001
 CLOSE, TEXT, OK, CANCEL = 1005, 1006, 1007, 1008
+MORE, FEEDBACK_CLOSE, SOLVED, UNSOLVED = 1001, 1002, 1003, 1004
 PROMPT_BLUE = (47, 116, 224)  # the caption band of the prompt's background
 
 
@@ -82,8 +83,9 @@ class DialogsTest(unittest.TestCase):
         client coordinates) passes check."""
         rect = grown(pair.outer.rect, 10, 10, 10, 10)
         x, y = probe_point
-        px = pair.inner.client.left - rect.left + x
-        py = pair.inner.client.top - rect.top + y
+        # The shot is clipped to the screen (a tall scale-2 dialog touches its top).
+        px = pair.inner.client.left - max(rect.left, 0) + x
+        py = pair.inner.client.top - max(rect.top, 0) + y
 
         def painted():
             shot = self.session.screen.shot(name, rect)
@@ -237,6 +239,34 @@ class DialogsTest(unittest.TestCase):
         self.assertEqual(self.session.probe.send(outer.hwnd, WM_EXECUTE_FINISHED), 0)
         self.assert_exit(IDOK)
 
+    # --- problem feedback ------------------------------------------------------------------------
+
+    def test_feedback_places_look_rim_and_answer(self):
+        pair = self.start("feedback", "1.0")
+        outer, inner = pair.outer, pair.inner
+        self.assertEqual(outer.text, "霁衡")
+        self.assertEqual((outer.rect.width, outer.rect.height), (410, 479))
+        self.assertEqual(outer.rect.center, OWNER_CENTRE)
+        # Centring moved the outer; its move brings the inner with a top inset of 3.
+        self.assertEqual(inner.rect, grown(outer.rect, -5, -3, -5, -7))
+        origin = (inner.client.left, inner.client.top)
+        self.assertEqual(inner.find(id=FEEDBACK_CLOSE).rect,
+                         e2e.Rect(382, 6, 394, 18).moved(*origin))
+        for cid, top in ((SOLVED, 154), (UNSOLVED, 234), (MORE, 314)):
+            self.assertEqual(inner.find(id=cid).rect, e2e.Rect(67, top, 333, top + 60).moved(*origin))
+        shot = self.shot_when_painted("feedback-scale1", pair, (20, 5), is_prompt_blue)
+        self.assertEqual(e2e.Screen.pixel(shot, 9, 9), OWNER_GREY)  # transparent skin corner
+
+        # With the real pointer: a click in the rim of "解决" and "未解决" is no answer, and
+        # "更多方案" without a library does nothing.
+        self.session.click(inner.find(id=SOLVED), 4, 30)
+        self.session.click(inner.find(id=UNSOLVED), 133, 56)
+        self.session.click(inner.find(id=MORE))
+        self.assert_unmoved_for(1.0, pair.rects())
+        self.assertTrue(self.app.running)
+        self.session.click(inner.find(id=SOLVED), 12, 30)
+        self.assert_exit(IDCANCEL)
+
     # --- scale 2 -------------------------------------------------------------------------------
 
     def test_scale_two_screenshots(self):
@@ -256,6 +286,15 @@ class DialogsTest(unittest.TestCase):
         self.shot_when_painted("progress-scale2", pair, (200, 180), is_progress_blue)
         self.session.probe.send(pair.outer.hwnd, WM_EXECUTE_FINISHED)
         self.assert_exit(IDOK)
+
+        pair = self.start("feedback", "2.0")
+        self.assertEqual((pair.outer.rect.width, pair.outer.rect.height), (820, 958))
+        self.assertEqual(pair.inner.find(id=SOLVED).rect,
+                         e2e.Rect(134, 308, 666, 428).moved(pair.inner.client.left,
+                                                            pair.inner.client.top))
+        self.shot_when_painted("feedback-scale2", pair, (40, 10), is_prompt_blue)
+        self.session.click(pair.inner.find(id=FEEDBACK_CLOSE))
+        self.assert_exit(IDCANCEL)
 
 
 if __name__ == "__main__":

@@ -5,6 +5,7 @@
 #include <cwchar>
 
 #include "dialogs/ExecutePromptDlg.h"
+#include "dialogs/ProblemSolvingFeedbackDlg.h"
 #include "dialogs/PromptDlg.h"
 
 namespace halvane::demo {
@@ -70,6 +71,8 @@ BOOL CDialogsDemoApp::InitInstance() noexcept {
             m_result = static_cast<int>(RunPrompt(argc, argv));
         else if (argc > 1 && std::wcscmp(argv[1], L"progress") == 0)
             m_result = static_cast<int>(RunProgress(argc, argv));
+        else if (argc > 1 && std::wcscmp(argv[1], L"feedback") == 0)
+            m_result = static_cast<int>(RunFeedback(argc, argv));
         m_owner.DestroyWindow();
     }
     ::LocalFree(argv);
@@ -99,6 +102,15 @@ INT_PTR CDialogsDemoApp::RunProgress(int argc, wchar_t** argv) noexcept {
     } catch (...) {
         return 101;
     }
+    m_owner.m_pDialog = &dialog;
+    const INT_PTR result = dialog.DoModal();
+    m_owner.m_pDialog = nullptr;
+    return result;
+}
+
+INT_PTR CDialogsDemoApp::RunFeedback(int argc, wchar_t** argv) noexcept {
+    CProblemSolvingFeedbackDlg dialog;
+    dialog.m_fScale = ScaleArg(argc, argv, 2);
     m_owner.m_pDialog = &dialog;
     const INT_PTR result = dialog.DoModal();
     m_owner.m_pDialog = nullptr;

@@ -2,6 +2,8 @@
 // window, and returns what DoModal returned as its exit code.
 //   DialogsDemo.exe prompt TYPE SCALE MESSAGE     MESSAGE: 0 empty, 1 short, 2 long
 //   DialogsDemo.exe progress SCALE MESSAGE        MESSAGE: 0 empty, 1 "正在修改，请稍等"
+//   DialogsDemo.exe feedback SCALE                without a feedback library; at 96 dpi the
+//                                                 dialog keeps the scale it is given
 // The owner window moves the dialog's outer window on kMoveOuterMessage (wParam dx, lParam dy),
 // so a test can move the outer "by other means" than a drag.
 #pragma once
@@ -34,6 +36,7 @@ public:
 private:
     INT_PTR RunPrompt(int argc, wchar_t** argv) noexcept;
     INT_PTR RunProgress(int argc, wchar_t** argv) noexcept;
+    INT_PTR RunFeedback(int argc, wchar_t** argv) noexcept;
 
     COwnerWnd m_owner;
     int m_result = 100;
