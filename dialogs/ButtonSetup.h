@@ -14,13 +14,11 @@ inline RECT ToRect(const fw::IntRect& r) noexcept {
 }
 
 // Either button class (CPngButton, CImageButton).
-template <typename Button>
-void SetBkImageRect(Button& button, const fw::IntRect& r) noexcept {
+template <typename Button> void SetBkImageRect(Button& button, const fw::IntRect& r) noexcept {
     button.SetBkImageRect(r.left, r.top, r.right, r.bottom);
 }
 
-template <typename Button>
-void SetPngImages(Button& button, const ButtonImages& images) noexcept {
+template <typename Button> void SetPngImages(Button& button, const ButtonImages& images) noexcept {
     button.SetPngImages(static_cast<UINT>(images.normal), static_cast<UINT>(images.hover),
                         static_cast<UINT>(images.pressed), static_cast<UINT>(images.disabled));
 }

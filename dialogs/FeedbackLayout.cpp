@@ -38,8 +38,7 @@ FeedbackLayout ComputeFeedbackLayout(const fw::IntRect& client, float s) noexcep
 
     const int closeLeft = Trunc(F(client.right) - 18 * s);
     const int closeTop = Trunc(F(t) + 6 * s);
-    layout.close = {closeLeft, closeTop, Trunc(F(closeLeft) + 12 * s),
-                    Trunc(F(closeTop) + 12 * s)};
+    layout.close = {closeLeft, closeTop, Trunc(F(closeLeft) + 12 * s), Trunc(F(closeTop) + 12 * s)};
 
     if (w > 400) {
         const int width = Trunc(kButtonWidth * s);

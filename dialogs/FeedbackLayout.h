@@ -36,8 +36,8 @@ inline constexpr ButtonImages kFeedbackSolvedImages{
 inline constexpr ButtonImages kFeedbackUnsolvedImages{
     IDB_FEEDBACK_UNSOLVED_NORMAL, IDB_FEEDBACK_UNSOLVED_HOVER, IDB_FEEDBACK_UNSOLVED_PRESSED,
     IDB_FEEDBACK_UNSOLVED_DISABLED};
-inline constexpr ButtonImages kFeedbackMoreImages{
-    IDB_FEEDBACK_MORE_NORMAL, IDB_FEEDBACK_MORE_HOVER, IDB_FEEDBACK_MORE_PRESSED,
-    IDB_FEEDBACK_MORE_DISABLED};
+inline constexpr ButtonImages kFeedbackMoreImages{IDB_FEEDBACK_MORE_NORMAL, IDB_FEEDBACK_MORE_HOVER,
+                                                  IDB_FEEDBACK_MORE_PRESSED,
+                                                  IDB_FEEDBACK_MORE_DISABLED};
 
 } // namespace halvane

@@ -88,8 +88,8 @@ protected:
     void ExpectReported(int answer, long long before, long long after) const {
         const Calls calls = Recorded();
         ASSERT_EQ(calls.size(), 2u);
-        const std::wstring prefix = L"CustomerFeedbackEx 10113 1.0.21.219 " +
-                                    std::to_wstring(answer) + L" ";
+        const std::wstring prefix =
+            L"CustomerFeedbackEx 10113 1.0.21.219 " + std::to_wstring(answer) + L" ";
         ASSERT_EQ(calls[0].substr(0, prefix.size()), prefix);
         const std::wstring time = calls[0].substr(prefix.size());
         ASSERT_FALSE(time.empty());
