@@ -1,7 +1,7 @@
 // The problem feedback dialog on real windows with a recording feedback library beside the test
 // program: what each button reports and in which order, the rim of the answer buttons, the
-// knowledge-base button, no library, scale 2 and GDI ownership. The answer buttons read the real
-// cursor, so each click first puts it where the click lands.
+// knowledge-base button, no library and GDI ownership (places and scale 2: test_dialogs.py). The
+// answer buttons read the real cursor, so each click first puts it where the click lands.
 #include <gtest/gtest.h>
 
 #include <ctime>
@@ -147,32 +147,6 @@ TEST_F(FeedbackDlgTest, WithoutALibraryAnswersCloseAndNothingIsReported) {
         EXPECT_EQ(result, IDCANCEL) << id;
     }
     EXPECT_TRUE(TakeCalls().empty());
-}
-
-TEST_F(FeedbackDlgTest, ScaleTwoDoublesTheFrameLayoutAndRim) {
-    // The test screen has 96 dpi, at which the dialog keeps the scale it was given.
-    Dlg dialog;
-    dialog.SetFeedbackDll(&m_library);
-    dialog.m_fScale = 2.0f;
-    const long long before = _time64(nullptr);
-    const INT_PTR result = Run(dialog, [this](ModalScript& s, Dlg& d) {
-        s.Do([&d] {
-            const RECT outer = WindowRectOf(d.GetSafeHwnd());
-            EXPECT_EQ(outer.right - outer.left, 820);
-            EXPECT_EQ(outer.bottom - outer.top, 958);
-            // The outer's moves place the inner with the move insets 5, 3, 5, 7.
-            EXPECT_RECT(WindowRectOf(Inner(d)), outer.left + 10, outer.top + 6, outer.right - 10,
-                        outer.bottom - 14);
-            EXPECT_RECT(ChildRectOf(::GetDlgItem(Inner(d), IDC_FEEDBACK_CLOSE)), 764, 12, 788, 36);
-            EXPECT_RECT(ChildRectOf(::GetDlgItem(Inner(d), IDC_SOLVED)), 134, 308, 666, 428);
-            Click(d, IDC_SOLVED, 17, 60); // in the 18-pixel rim
-        });
-        ExpectStaysOpen(s, d);
-        s.Do([this] { EXPECT_TRUE(TakeCalls().empty()); });
-        s.Do([&d] { Click(d, IDC_SOLVED, 18, 60); });
-    });
-    EXPECT_EQ(result, IDCANCEL);
-    ExpectReported(1, before);
 }
 
 } // namespace
