@@ -58,6 +58,11 @@ BOOL CHalvaneDlg::PreTranslateMessage(MSG* msg) noexcept {
     return CDialog::PreTranslateMessage(msg);
 }
 
+void CHalvaneDlg::FollowChild(int left, int top, int right, int bottom) noexcept {
+    const fw::IntRect frame = FrameAroundPanel(fw::IntRect{left, top, right, bottom}, m_fScale);
+    MoveWindow(frame.left, frame.top, frame.Width(), frame.Height(), TRUE);
+}
+
 void CHalvaneDlg::OnDestroy() noexcept {
     CWnd::OnDestroy();
     m_pPanel.reset();
