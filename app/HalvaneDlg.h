@@ -33,6 +33,7 @@ protected:
 
 private:
     void OnDestroy() noexcept;
+    LRESULT OnWindowPosChanged(WPARAM wParam, LPARAM lParam) noexcept;
 
     HICON m_hIcon = nullptr; // shared icon from LoadIcon: never destroyed
     std::unique_ptr<CTorvelDlg> m_pPanel;

@@ -209,7 +209,7 @@ void CTorvelDlg::LayoutControls(bool bFirst) noexcept {
     int consentAndLinkWidth = 0;
     int feedbackWidth = 0;
     {
-        const CClientDC dc(this);
+        const CClientDC dc(GetSafeHwnd());
         try {
             consentAndLinkWidth = GetTextWidth(fontSource, dc, kConsentAndLink, 0, 0);
             feedbackWidth = GetTextWidth(fontSource, dc, kFeedbackLinkText, 0, 0);
