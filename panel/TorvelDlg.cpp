@@ -398,8 +398,17 @@ void CTorvelDlg::OnBnClickedSet() noexcept {
 }
 
 LRESULT CTorvelDlg::OnExecuteFinished(WPARAM, LPARAM) noexcept {
-    if (m_pExecutePromptDlg && m_pExecutePromptDlg->GetSafeHwnd() != nullptr)
-        ::SendMessageW(m_pExecutePromptDlg->GetSafeHwnd(), WM_EXECUTE_FINISHED, 0, 0);
+    if (!m_pExecutePromptDlg || m_pExecutePromptDlg->GetSafeHwnd() == nullptr)
+        return 1;
+    ::SendMessageW(m_pExecutePromptDlg->GetSafeHwnd(), WM_EXECUTE_FINISHED, 0, 0);
+    // The dialog has ended, but its loop may not see that before the worker's outcome arrives
+    // (both are sent from the worker): it leaves the screen now, and the panel takes the
+    // activation back, as when the loop returns, so the outcome prompt goes where it always does.
+    constexpr UINT kHide = SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE;
+    if (CSkinFrameChildDlg* inner = m_pExecutePromptDlg->GetChildDlg())
+        inner->SetWindowPos(nullptr, 0, 0, 0, 0, kHide);
+    m_pExecutePromptDlg->SetWindowPos(nullptr, 0, 0, 0, 0, kHide);
+    ::SetActiveWindow(GetSafeHwnd());
     return 1;
 }
 

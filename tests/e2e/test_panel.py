@@ -19,8 +19,8 @@ URL_RECORDER = os.environ.get("HALVANE_E2E_URLRECORDER")
 
 SUCCEEDED, FAILED = "电源模式修改成功", "电源模式修改失败"
 NO_MODE = "请选择您要设置的电源模式"
-# Pieces of simulator output with pauses: each list takes a few seconds.
-SLOW = {"chunk": 24, "chunk_pause_ms": 300}
+# Pieces of simulator output with pauses: a list takes about 15 s.
+SLOW = {"chunk": 16, "chunk_pause_ms": 1000}
 # For checks that something does not happen.
 QUIET_SECONDS = 1.0
 
@@ -68,6 +68,13 @@ class PanelTest(unittest.TestCase):
         self.session.click(prompt.find(id=su.PROMPT_OK))
         self.app.wait_for(lambda s: su.find_prompt(s) is None, what="the prompt to close")
 
+    def assert_over_panel(self, inner):
+        """The dialog of this inner is centred over the panel (halves cut toward zero)."""
+        snap = self.app.tree()
+        outer, panel = ps.outer_of(snap, inner).rect, su.find_panel(snap).rect
+        for got, want in zip(outer.center, panel.center):
+            self.assertLessEqual(abs(got - want), 1, (outer, panel))
+
     def change_mode(self, mode, outcome, shots=None):
         """Picks the mode, presses "设置", sees the please-wait dialog end in the outcome prompt.
         shots: name prefix for screenshots of the please-wait dialog and of the outcome."""
@@ -75,12 +82,14 @@ class PanelTest(unittest.TestCase):
         self.click_control(ps.SET)
         wait = self.app.wait_for(ps.please_wait, timeout=30, what="the please-wait dialog")
         self.assertEqual(wait.find(id=ps.STATE_TEXT).text[:8], "正在修改，请稍等")
+        self.assert_over_panel(wait)
         if shots:
             self.session.screen.shot(f"{shots}-please-wait", ps.main_window(self.app.tree()).rect)
         prompt = self.app.wait_for(su.find_prompt, timeout=60, what="the outcome prompt")
         snap = self.app.tree()
         self.assertIsNone(ps.please_wait(snap), "the please-wait dialog is gone")
         self.assertEqual(prompt.find(id=su.PROMPT_TEXT).text, outcome)
+        self.assert_over_panel(prompt)
         if shots:
             self.session.screen.shot(f"{shots}-outcome", ps.outer_of(snap, prompt).rect)
         self.confirm_prompt(outcome)
@@ -202,6 +211,7 @@ class PanelTest(unittest.TestCase):
         self.session.click(panel.find(id=ps.CLOSE))
         self.session.probe.send(main.hwnd, ps.WM_SYSCOMMAND, ps.SC_CLOSE, 0)
         self.session.park_pointer()
+        self.assertTrue(self.app.running)
         snap = self.app.tree()
         waits = [w for w in snap.windows if w.visible and w.find(id=ps.STATE_TEXT)]
         self.assertEqual(len(waits), 1, "one please-wait dialog, the first")
