@@ -2,6 +2,7 @@
 halvane_native_test(dialogs_core_test
   SOURCES unit/dialogs/PairGeometryTest.cpp unit/dialogs/PromptLayoutTest.cpp
           unit/dialogs/ExecutePromptLayoutTest.cpp unit/dialogs/PremultiplyTest.cpp
+          unit/dialogs/AgreementTextTest.cpp unit/dialogs/TooltipLayoutTest.cpp
   LIBS halvane_dialogs_core)
 
 if(HALVANE_WINDOWS)
