@@ -9,7 +9,7 @@ if(HALVANE_WINDOWS)
   halvane_win_test(dialogs_win_test
     SOURCES win/dialogs/DialogsTestMain.cpp win/dialogs/DialogTestSupport.cpp
             win/dialogs/SkinFrameTest.cpp win/dialogs/PromptDlgTest.cpp
-            win/dialogs/ExecutePromptDlgTest.cpp
+            win/dialogs/ExecutePromptDlgTest.cpp win/dialogs/TooltipDlgTest.cpp
     LIBS halvane_dialogs halvane_res)
   target_include_directories(dialogs_win_test PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/win/dialogs)
 endif()
