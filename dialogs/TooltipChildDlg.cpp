@@ -17,6 +17,8 @@ void CTooltipChildDlg::DoDataExchange(CDataExchange* pDX) noexcept {
 }
 
 void CTooltipChildDlg::InitContent(BOOL bFill) noexcept {
+    if (!m_richEdit.IsWindow())
+        return;
     RECT client{};
     GetClientRect(&client);
     const fw::IntRect text =
