@@ -184,6 +184,7 @@ void CTorvelDlg::OnDestroy() noexcept {
     m_background.reset();
     KillTimer(kHoverTimer);
     m_pExecutePromptDlg.reset();
+    m_pTooltipDlg.reset();
     m_mouseHook.Uninstall();
     m_feedbackDll.Free();
 }
@@ -455,11 +456,58 @@ void CTorvelDlg::OnLButtonDown(UINT nFlags, POINT point) noexcept {
     ClientToScreen(&screen);
     if (m_feedbackLink.IsPointInside(screen.x, screen.y))
         m_feedbackDll.FeedbackQuestion(kToolId, kToolVersion);
+    if (m_agreementLink.IsPointInside(screen.x, screen.y))
+        ToggleAgreement();
+    else
+        HideAgreement();
     CWnd::OnLButtonDown(nFlags, point);
 }
 
 LRESULT CTorvelDlg::OnHookLButtonDown(WPARAM, LPARAM) noexcept {
+    POINT cursor{};
+    if (!::GetCursorPos(&cursor) || !m_pTooltipDlg)
+        return 1;
+    RECT panel{};
+    GetWindowRect(&panel);
+    if (!::PtInRect(&panel, cursor)) {
+        HideAgreement(); // also a press in another program
+        return 1;
+    }
+    // The link toggles it in OnLButtonDown; a press inside the pop-up leaves it alone.
+    if (m_agreementLink.IsPointInside(cursor.x, cursor.y))
+        return 1;
+    RECT popup{};
+    m_pTooltipDlg->GetWindowRect(&popup);
+    if (!::PtInRect(&popup, cursor) && m_pTooltipDlg->IsWindowVisible())
+        HideAgreement();
     return 1;
+}
+
+void CTorvelDlg::ToggleAgreement() noexcept {
+    if (!m_pTooltipDlg) {
+        m_pTooltipDlg.reset(new (std::nothrow) CTooltipDlg());
+        if (!m_pTooltipDlg)
+            return;
+        m_pTooltipDlg->m_fScale = m_fScale;
+        m_pTooltipDlg->Create(IDD_TOOLTIP_DIALOG, this);
+    }
+    RECT window{};
+    GetWindowRect(&window);
+    const fw::IntRect place = AgreementPopupRect(ToIntRect(window), m_fScale);
+    m_pTooltipDlg->MoveWindow(place.left, place.top, place.Width(), place.Height(), TRUE);
+    if (!m_pTooltipDlg->IsWindowVisible()) {
+        m_pTooltipDlg->ShowWindow(SW_SHOW);
+        m_pTooltipDlg->ShowChildDlg(TRUE);
+    } else {
+        HideAgreement();
+    }
+}
+
+void CTorvelDlg::HideAgreement() noexcept {
+    if (!m_pTooltipDlg)
+        return;
+    m_pTooltipDlg->ShowWindow(SW_HIDE);
+    m_pTooltipDlg->ShowChildDlg(FALSE);
 }
 
 } // namespace halvane

@@ -19,6 +19,7 @@
 #include "controls/ImageButton.h"
 #include "controls/PngButton.h"
 #include "dialogs/ExecutePromptDlg.h"
+#include "dialogs/TooltipDlg.h"
 #include "engine/PowerSchemeSwitcher.h"
 #include "feedback/FeedbackDll.h"
 #include "framework/ComboBox.h"
@@ -67,6 +68,9 @@ private:
     // A confirm-only prompt; the tool's windows take no input while it is up.
     void ShowOutcomePrompt(const wchar_t* text) noexcept;
     void EndChange() noexcept;
+    // The agreement pop-up: made on first need, placed under the panel's header and toggled.
+    void ToggleAgreement() noexcept;
+    void HideAgreement() noexcept;
 
     void OnDestroy() noexcept;
     BOOL OnEraseBkgnd(HDC dc) noexcept;
@@ -106,6 +110,7 @@ private:
     CMouseHook m_mouseHook;
     CPowerSchemeSwitcher m_powerSwitcher;
     std::unique_ptr<CExecutePromptDlg> m_pExecutePromptDlg;
+    std::unique_ptr<CTooltipDlg> m_pTooltipDlg; // made at the first press on the link
     CFeedbackDll m_feedbackDll;
     CChangeInputBlock m_changeBlock;
 };

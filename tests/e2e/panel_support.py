@@ -3,6 +3,8 @@ windows (main window, panel, please-wait dialog, prompts), the mode list and the
 
 import os
 import re
+import signal
+import subprocess
 
 import halvane_e2e as e2e
 import startup_support as su
@@ -123,3 +125,48 @@ def choose_mode(session, app, mode):
     session.park_pointer()
     app.wait_for(lambda s: su.find_panel(s).find(id=MODE_LIST).selection == mode
                  and not s.find(cls="ComboLBox", visible=True), what=f"mode {mode} selected")
+
+
+def agreement_popup(snapshot):
+    """The visible agreement pop-up (the layered window the panel owns), or None."""
+    panel = su.find_panel(snapshot)
+    return next((w for w in snapshot.windows
+                 if w.visible and w.layered and panel is not None and w.owner == panel.hwnd), None)
+
+
+class OtherProgram:
+    """Wine's notepad, a window of another process to press on."""
+
+    def __init__(self, session):
+        self.session = session
+        self.process = None
+
+    def __enter__(self):
+        self.process = subprocess.Popen(["wine", "notepad"], env=self.session.prefix.env(),
+                                        stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                                        stderr=subprocess.DEVNULL, start_new_session=True)
+        return self
+
+    def window(self):
+        return e2e.wait_until(
+            lambda: next(iter(self.session.probe.tree(image="notepad.exe",
+                                                      visible_only=True).windows), None),
+            30, what="notepad's window")
+
+    def click(self, avoid):
+        """A press on notepad's window outside `avoid`, then the pointer is parked."""
+        r = self.window().rect
+        point = next(((x, y) for x, y in [(r.left + 40, r.top + 10), (r.right - 40, r.bottom - 10),
+                                          (r.left + 40, r.bottom - 10), (r.right - 40, r.top + 10)]
+                      if not avoid.contains(x, y)), None)
+        if point is None:
+            raise AssertionError(f"notepad {r} lies under the tool {avoid}")
+        self.session.input.click(*point)
+        self.session.park_pointer()
+
+    def __exit__(self, *exc):
+        try:
+            os.killpg(self.process.pid, signal.SIGKILL)
+        except ProcessLookupError:
+            pass
+        self.process.wait(30)

@@ -158,8 +158,37 @@ class PanelTest(unittest.TestCase):
             self.assertIsNone(su.find_prompt(snap))
             self.assertTrue(ps.main_window(snap).visible)
 
-            # The links: one feedback page, one knowledge-base article.
+            # The agreement pop-up: under the panel's header, toggled by the link, left alone by
+            # a press inside it, closed by a press elsewhere on the panel or in another program.
+            panel = self.panel()
+            self.click_control(ps.AGREEMENT_LINK)
+            popup = self.app.wait_for(lambda s: ps.agreement_popup(s), what="the agreement pop-up")
+            r = panel.rect
+            self.assertEqual(popup.rect, e2e.Rect(r.left + 2, r.top + 108, r.left + 2 + 398,
+                                                  r.top + 108 + 472))
+            self.session.screen.shot("agreement-popup", ps.main_window(self.app.tree()).rect)
+            self.click_control(ps.AGREEMENT_LINK)
+            self.app.wait_for(lambda s: not ps.agreement_popup(s), what="the pop-up closed")
+            self.click_control(ps.AGREEMENT_LINK)
+            popup = self.app.wait_for(lambda s: ps.agreement_popup(s), what="the pop-up again")
+            self.assertEqual(popup.rect.left, r.left + 2)
+            self.session.click(popup, 100, 100)
+            su.quiet_for(QUIET_SECONDS)
+            self.assertTrue(ps.agreement_popup(self.app.tree()))
+            self.session.click(self.panel(), 200, 80)
+            self.app.wait_for(lambda s: not ps.agreement_popup(s), what="closed by the panel")
+            self.click_control(ps.AGREEMENT_LINK)
+            self.app.wait_for(lambda s: ps.agreement_popup(s), what="the pop-up once more")
+            with ps.OtherProgram(self.session) as other:
+                other.click(avoid=ps.main_window(self.app.tree()).rect)
+                self.app.wait_for(lambda s: not ps.agreement_popup(s),
+                                  what="closed by another program")
+            self.click_control(ps.AGREEMENT_LINK)
+            self.app.wait_for(lambda s: ps.agreement_popup(s), what="the pop-up before feedback")
+
+            # The links: one feedback page (the press also closes the pop-up), one article.
             self.click_control(ps.FEEDBACK_LINK)
+            self.app.wait_for(lambda s: not ps.agreement_popup(s), what="closed by the feedback link")
             self.assertEqual(recorder.wait_opened(1), [ps.FEEDBACK_ADDRESS])
             self.click_control(ps.MORE_TOOLS)
             self.assertEqual(recorder.wait_opened(2), [ps.FEEDBACK_ADDRESS, ps.MORE_TOOLS_ADDRESS])
