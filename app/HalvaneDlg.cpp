@@ -13,6 +13,7 @@ constexpr wchar_t kMainWindowTitle[] = L"霁衡";
 const fw::MessageTable& CHalvaneDlg::Messages() noexcept {
     static const fw::MessageEntry entries[] = {
         fw::OnMessage<WM_DESTROY, &CHalvaneDlg::OnDestroy>(),
+        fw::OnMessageRaw<WM_WINDOWPOSCHANGED, &CHalvaneDlg::OnWindowPosChanged>(),
     };
     static const fw::MessageTable table{&CDialog::Messages(), entries};
     return table;
@@ -41,7 +42,10 @@ BOOL CHalvaneDlg::OnInitDialog() noexcept {
     m_pPanel->Create(IDD_TORVEL_DIALOG, this);
     const fw::IntRect panel = PanelRectInFrame(target, m_fScale);
     m_pPanel->MoveWindow(panel.left, panel.top, panel.Width(), panel.Height(), TRUE);
-    m_pPanel->ShowWindow(SW_SHOW);
+    // The main window is still hidden here; it shows the panel when it shows itself: an owned
+    // window mapped before its owner ends up beneath it under Wine's X11 driver.
+    if (IsWindowVisible())
+        m_pPanel->ShowWindow(SW_SHOW);
     return TRUE;
 }
 
@@ -50,6 +54,21 @@ BOOL CHalvaneDlg::PreTranslateMessage(MSG* msg) noexcept {
     if (msg->message == WM_KEYDOWN && (msg->wParam == VK_ESCAPE || msg->wParam == VK_RETURN))
         return TRUE;
     return CDialog::PreTranslateMessage(msg);
+}
+
+void CHalvaneDlg::FollowChild(int left, int top, int right, int bottom) noexcept {
+    const fw::IntRect frame = FrameAroundPanel(fw::IntRect{left, top, right, bottom}, m_fScale);
+    MoveWindow(frame.left, frame.top, frame.Width(), frame.Height(), TRUE);
+}
+
+LRESULT CHalvaneDlg::OnWindowPosChanged(WPARAM, LPARAM lParam) noexcept {
+    // The default processing sends WM_MOVE and WM_SIZE.
+    const LRESULT result = Default();
+    const auto* pos = reinterpret_cast<const WINDOWPOS*>(lParam);
+    if (pos != nullptr && (pos->flags & SWP_SHOWWINDOW) != 0 && m_pPanel && m_pPanel->IsWindow() &&
+        !m_pPanel->IsWindowVisible())
+        m_pPanel->ShowWindow(SW_SHOW);
+    return result;
 }
 
 void CHalvaneDlg::OnDestroy() noexcept {

@@ -7,17 +7,21 @@
 #include <memory>
 
 #include "framework/Dialog.h"
+#include "panel/PanelHost.h"
 #include "panel/TorvelDlg.h"
 #include "res/resource.h"
 
 namespace halvane {
 
-class CHalvaneDlg : public CDialog {
+class CHalvaneDlg : public CDialog, public CPanelHost {
 public:
     CHalvaneDlg() noexcept;
     ~CHalvaneDlg() override;
 
     BOOL PreTranslateMessage(MSG* msg) noexcept override;
+
+    // The panel moved to (left, top, right, bottom): the main window goes around it.
+    void FollowChild(int left, int top, int right, int bottom) noexcept override;
 
     // The display scale factor; the panel gets a copy before its window is created.
     float m_fScale = 1.0f;
@@ -29,6 +33,7 @@ protected:
 
 private:
     void OnDestroy() noexcept;
+    LRESULT OnWindowPosChanged(WPARAM wParam, LPARAM lParam) noexcept;
 
     HICON m_hIcon = nullptr; // shared icon from LoadIcon: never destroyed
     std::unique_ptr<CTorvelDlg> m_pPanel;

@@ -22,4 +22,7 @@ fw::IntRect MainWindowTarget(int screenWidth, int screenHeight, float scale) noe
 // The panel inside the frame: the insets times the scale.
 fw::IntRect PanelRectInFrame(const fw::IntRect& frame, float scale) noexcept;
 
+// The frame around a panel at `panel`: the insets times the scale, each truncated on its own.
+fw::IntRect FrameAroundPanel(const fw::IntRect& panel, float scale) noexcept;
+
 } // namespace halvane

@@ -84,8 +84,10 @@ void CSkinFrameChildDlg::DrawBackground(HDC dc, const RECT& client) noexcept {
     graphics.SetSmoothingMode(Gdiplus::SmoothingModeHighQuality);
     const Gdiplus::Rect target(client.left, client.top, client.right - client.left,
                                client.bottom - client.top);
-    graphics.DrawImage(image, target, 0, 0, static_cast<INT>(image->GetWidth()),
-                       static_cast<INT>(image->GetHeight()), Gdiplus::UnitPixel);
+    const SkinInsets& crop = m_params.backgroundCrop;
+    const INT width = static_cast<INT>(image->GetWidth()) - crop.left - crop.right;
+    const INT height = static_cast<INT>(image->GetHeight()) - crop.top - crop.bottom;
+    graphics.DrawImage(image, target, crop.left, crop.top, width, height, Gdiplus::UnitPixel);
 }
 
 void CSkinFrameChildDlg::OnSize(UINT type, int cx, int cy) noexcept {

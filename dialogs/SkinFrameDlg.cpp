@@ -64,13 +64,17 @@ BOOL CSkinFrameDlg::OnInitDialog() noexcept {
         m_pChildDlg.reset();
         return TRUE;
     }
-    m_pChildDlg->MoveWindow(ToRect(InitialInnerRect(m_params, ToIntRect(outer), m_fScale)), TRUE);
+    m_pChildDlg->MoveWindow(ToRect(InitialChildRect(ToIntRect(outer))), TRUE);
     // A hidden outer (a modal one until its loop starts) shows the inner when it shows itself:
     // an owned window shown before its owner can end up beneath it (Wine's X11 driver
     // restacks the owner above it once the owner is mapped).
     if (IsWindowVisible())
         m_pChildDlg->ShowWindow(SW_SHOW);
     return TRUE;
+}
+
+fw::IntRect CSkinFrameDlg::InitialChildRect(const fw::IntRect& outer) const noexcept {
+    return InitialInnerRect(m_params, outer, m_fScale);
 }
 
 BOOL CSkinFrameDlg::PaintLayeredSkin() noexcept {

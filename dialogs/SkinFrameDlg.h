@@ -13,6 +13,7 @@
 
 #include "dialogs/SkinFrameChildDlg.h"
 #include "dialogs/SkinPairParams.h"
+#include "framework/CenterPlacement.h"
 #include "framework/Dialog.h"
 
 namespace halvane {
@@ -42,6 +43,8 @@ protected:
     // The pair's inner object, holding the pair's data; the frame sets its scale and creates its
     // window. Null when it cannot be made.
     virtual std::unique_ptr<CSkinFrameChildDlg> CreateChildDlg() noexcept = 0;
+    // Where the new inner goes for the outer's window rectangle: the pair's insets.
+    virtual fw::IntRect InitialChildRect(const fw::IntRect& outer) const noexcept;
     // Loads the skin on first need and shows it at the pair's scaled outer size.
     BOOL PaintLayeredSkin() noexcept;
 

@@ -34,6 +34,9 @@ struct SkinPairParams {
     // A cancel that reaches the inner (Alt+F4) closes the pair as its close button does; pairs
     // without a close button ignore it.
     bool cancelClosesPair;
+    // Pixels of the background image left out at each edge (the agreement inner shows only the
+    // image's top-left 540 x 384).
+    SkinInsets backgroundCrop{0, 0, 0, 0};
 };
 
 // clang-format off
@@ -51,6 +54,10 @@ inline constexpr SkinPairParams kPromptPair{
 inline constexpr SkinPairParams kExecutePromptPair{
     IDD_EXECUTE_PROMPT_DIALOG, IDB_PROGRESS_FRAME, 232, 132, IDD_EXECUTE_PROMPT_CHILD_DIALOG,
     IDB_PROGRESS_BK, {14, 12, 14, 16}, {14, 12, 14, 16}, 0, 0, true, true, false};
+// The agreement outer places its new inner by a rule of its own (TooltipLayout.h).
+inline constexpr SkinPairParams kTooltipPair{
+    IDD_TOOLTIP_DIALOG, IDB_TOOLTIP_BK, 396, 482, IDD_TOOLTIP_CHILD_DIALOG, IDB_TOOLTIP_BK,
+    {1, 1, 2, 18}, {1, 1, 2, 18}, 0, 0, false, true, false, {0, 0, 1, 18}};
 // clang-format on
 
 } // namespace halvane

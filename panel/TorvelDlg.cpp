@@ -4,17 +4,41 @@
 #include <memory>
 #include <new>
 
+#include "controls/FontUtil.h"
 #include "controls/PngResource.h"
 #include "dialogs/PromptDlg.h"
+#include "engine/PowerMessages.h"
 #include "engine/PowerModeTable.h"
+#include "feedback/FeedbackAddresses.h"
 #include "feedback/ToolIdentity.h"
+#include "framework/ClientDC.h"
 #include "log/LogFailure.h"
+#include "panel/PanelHost.h"
+#include "panel/PanelLayout.h"
 
 namespace halvane {
 
 namespace {
 // One confirm button (确认).
 constexpr int kConfirmOnlyPrompt = 3;
+
+constexpr wchar_t kPromptLine[] = L"请选择您要设置的电源模式";
+constexpr wchar_t kNoModeSelected[] = L"请选择您要设置的电源模式";
+constexpr wchar_t kWorkerNotStarted[] = L"电源模式修改失败！";
+constexpr wchar_t kChangeSucceeded[] = L"电源模式修改成功";
+constexpr wchar_t kChangeFailed[] = L"电源模式修改失败";
+constexpr wchar_t kPleaseWait[] = L"正在修改，请稍等";
+// The consent label and the link, measured together: 14 character widths for the link.
+constexpr wchar_t kConsentAndLink[] = L"同意《岚拓服务工具使用许可协议》";
+constexpr int kConsentAndLinkChars = 14;
+constexpr wchar_t kFeedbackLinkText[] = L"反馈问题";
+
+// One line, left-aligned, vertically centred (DT_SINGLELINE | DT_VCENTER | DT_EXTERNALLEADING).
+constexpr int kSingleLineAlign = 1;
+constexpr UINT kPromptLineFormat = 0x224;
+constexpr COLORREF kWhite = 0xFFFFFF;
+constexpr COLORREF kLinkColour = 0xFF5C5C;
+constexpr COLORREF kLinkHoverColour = 0xFF0000;
 
 // A confirm-only prompt at the panel's scale. Without memory for the text the prompt is left
 // out: the caller ends the process either way.
@@ -28,12 +52,33 @@ void RunPrompt(CPromptDlg& prompt, float scale, const wchar_t* text) noexcept {
     prompt.SetType(kConfirmOnlyPrompt);
     prompt.DoModal();
 }
+
+fw::IntRect ToIntRect(const RECT& r) noexcept {
+    return fw::IntRect{r.left, r.top, r.right, r.bottom};
+}
+
+void MoveTo(const CWnd& control, const fw::IntRect& r) noexcept {
+    control.MoveWindow(r.left, r.top, r.Width(), r.Height(), TRUE);
+}
 } // namespace
 
 const fw::MessageTable& CTorvelDlg::Messages() noexcept {
     static const fw::MessageEntry entries[] = {
         fw::OnMessage<WM_DESTROY, &CTorvelDlg::OnDestroy>(),
+        fw::OnMessage<WM_ERASEBKGND, &CTorvelDlg::OnEraseBkgnd>(),
+        fw::OnMessage<WM_MOVE, &CTorvelDlg::OnMove>(),
+        fw::OnMessage<WM_NCHITTEST, &CTorvelDlg::OnNcHitTest>(),
         fw::OnMessage<WM_TIMER, &CTorvelDlg::OnTimer>(),
+        fw::OnMessage<WM_SIZE, &CTorvelDlg::OnSize>(),
+        fw::OnMessage<WM_LBUTTONDOWN, &CTorvelDlg::OnLButtonDown>(),
+        fw::OnMessage<WM_SET_POWER_RESULT, &CTorvelDlg::OnSetPowerResult>(),
+        fw::OnMessage<WM_EXECUTE_FINISHED, &CTorvelDlg::OnExecuteFinished>(),
+        fw::OnMessage<WM_HOOK_LBUTTONDOWN, &CTorvelDlg::OnHookLButtonDown>(),
+        fw::OnClicked<IDC_CONSENT, &CTorvelDlg::OnBnClickedAgree>(),
+        fw::OnClicked<IDC_PANEL_CLOSE, &CTorvelDlg::OnBnClickedClose>(),
+        fw::OnClicked<IDC_PANEL_MINIMIZE, &CTorvelDlg::OnBnClickedMinimize>(),
+        fw::OnClicked<IDC_SET, &CTorvelDlg::OnBnClickedSet>(),
+        fw::OnClicked<IDC_MORE_TOOLS, &CTorvelDlg::OnBnClickedMoreTools>(),
     };
     static const fw::MessageTable table{&CDialog::Messages(), entries};
     return table;
@@ -43,21 +88,25 @@ CTorvelDlg::~CTorvelDlg() = default;
 
 void CTorvelDlg::DoDataExchange(CDataExchange* dx) noexcept {
     CDialog::DoDataExchange(dx);
+    DDX_Control(dx, IDC_PANEL_CLOSE, m_closeButton);
+    DDX_Control(dx, IDC_PANEL_MINIMIZE, m_minimizeButton);
+    DDX_Control(dx, IDC_VERSION_TEXT, m_versionText);
     DDX_Control(dx, IDC_MODE_LIST, m_modeList);
+    DDX_Control(dx, IDC_SET, m_setButton);
+    DDX_Control(dx, IDC_MORE_TOOLS, m_moreToolsButton);
+    DDX_Control(dx, IDC_CONSENT, m_consentBox);
     DDX_Control(dx, IDC_AGREEMENT_LINK, m_agreementLink);
+    DDX_Control(dx, IDC_FEEDBACK_LINK, m_feedbackLink);
 }
 
 BOOL CTorvelDlg::OnInitDialog() noexcept {
     CDialog::OnInitDialog();
 
-    if (!m_background) {
-        Gdiplus::Image* image = nullptr;
-        if (!LoadPngFromResource(&image, IDB_PANEL_BK))
-            return TRUE; // no skin: no checks, no list, no timers
-        m_background.reset(image);
-    }
+    if (!EnsureBackground())
+        return TRUE; // no skin: no checks, no layout, no list, no timers
 
     RunStartupChecks();
+    LayoutControls(true);
     FillModeList();
     SetTimer(kHoverTimer, kTimerPeriodMs);
     SetTimer(kVersionCheckTimer, kTimerPeriodMs);
@@ -128,10 +177,337 @@ BOOL CTorvelDlg::PreTranslateMessage(MSG* msg) noexcept {
 
 void CTorvelDlg::OnDestroy() noexcept {
     CWnd::OnDestroy();
+    m_closeButton.ReleasePngImages();
+    m_minimizeButton.ReleasePngImages();
+    m_setButton.ReleasePngImages();
+    m_moreToolsButton.ReleasePngImages();
     m_background.reset();
     KillTimer(kHoverTimer);
+    m_pExecutePromptDlg.reset();
+    m_pTooltipDlg.reset();
     m_mouseHook.Uninstall();
     m_feedbackDll.Free();
+}
+
+bool CTorvelDlg::EnsureBackground() noexcept {
+    if (m_background)
+        return true;
+    Gdiplus::Image* image = nullptr;
+    if (!LoadPngFromResource(&image, IDB_PANEL_BK))
+        return false;
+    m_background.reset(image);
+    return true;
+}
+
+// --- layout and painting ----------------------------------------------------------------------
+
+void CTorvelDlg::LayoutControls(bool bFirst) noexcept {
+    GetClientRect(&m_rcClient);
+    const fw::IntRect client = ToIntRect(m_rcClient);
+
+    // Text widths in the main window's font, measured on a DC of the panel.
+    const CWnd* fontSource = GetParent() != nullptr ? GetParent() : this;
+    int consentAndLinkWidth = 0;
+    int feedbackWidth = 0;
+    {
+        const CClientDC dc(GetSafeHwnd());
+        try {
+            consentAndLinkWidth = GetTextWidth(fontSource, dc, kConsentAndLink, 0, 0);
+            feedbackWidth = GetTextWidth(fontSource, dc, kFeedbackLinkText, 0, 0);
+        } catch (...) {
+            // No memory for the texts: the links get no width of their own.
+        }
+    }
+    const PanelLayout layout = LayoutPanel(client, m_fScale,
+                                           consentAndLinkWidth / kConsentAndLinkChars,
+                                           feedbackWidth);
+    if (bFirst)
+        SetUpControls();
+
+    MoveTo(m_closeButton, layout.close);
+    MoveTo(m_minimizeButton, layout.minimise);
+    MoveTo(m_versionText, layout.versionText);
+    MoveTo(m_modeList, layout.modeList);
+    MoveTo(m_setButton, layout.setButton);
+    if (bFirst) {
+        const fw::IntRect& image = layout.moreToolsImage;
+        m_moreToolsButton.SetBkImageRect(image.left, image.top, image.right, image.bottom);
+    }
+    MoveTo(m_moreToolsButton, layout.moreTools);
+    MoveTo(m_consentBox, layout.consentBox);
+    MoveTo(m_agreementLink, layout.agreementLink);
+    MoveTo(m_feedbackLink, layout.feedbackLink);
+}
+
+void CTorvelDlg::SetUpControls() noexcept {
+    Gdiplus::Image* background = m_background.get();
+
+    // Close and minimise have no background piece: they are composed over their white fill.
+    m_closeButton.m_fScale = m_fScale;
+    m_closeButton.SetPngImages(IDB_PANEL_CLOSE_NORMAL, IDB_PANEL_CLOSE_HOVER,
+                               IDB_PANEL_CLOSE_PRESSED, IDB_PANEL_CLOSE_DISABLED);
+    m_minimizeButton.m_fScale = m_fScale;
+    m_minimizeButton.SetPngImages(IDB_PANEL_MIN_NORMAL, IDB_PANEL_MIN_HOVER,
+                                  IDB_PANEL_MIN_PRESSED, IDB_PANEL_MIN_DISABLED);
+
+    m_versionText.SetWindowText(kToolVersion);
+    m_versionText.SetBkImage(background);
+    m_versionText.SetBkImageRect(kVersionTextImageRect.left, kVersionTextImageRect.top,
+                                 kVersionTextImageRect.right, kVersionTextImageRect.bottom);
+    m_versionText.SetTextFont(0, 0);
+    m_versionText.SetAlignMode(kSingleLineAlign);
+    m_versionText.SetBkColor(kWhite);
+    m_versionText.SetTextColors(kWhite, kWhite);
+
+    m_setButton.SetBkImage(background);
+    m_setButton.SetBkImageRect(kSetButtonImageRect.left, kSetButtonImageRect.top,
+                               kSetButtonImageRect.right, kSetButtonImageRect.bottom);
+    m_setButton.SetHitMargins(0, 0, 0, 0);
+    m_setButton.SetPngImages(IDB_SET_NORMAL, IDB_SET_HOVER, IDB_SET_PRESSED, IDB_SET_DISABLED);
+
+    // Its image rectangle depends on the width branch; LayoutControls sets it.
+    m_moreToolsButton.SetBkImage(background);
+    m_moreToolsButton.SetHitMargins(0, 0, 0, 0);
+    m_moreToolsButton.SetPngImages(IDB_MORE_TOOLS_NORMAL, IDB_MORE_TOOLS_HOVER,
+                                   IDB_MORE_TOOLS_PRESSED, IDB_MORE_TOOLS_DISABLED);
+
+    m_consentBox.InitFont();
+    m_consentBox.m_fScale = m_fScale;
+    m_consentBox.SetCheck(BST_CHECKED); // "设置" starts usable
+
+    for (CDrawTextStatic* link : {&m_agreementLink, &m_feedbackLink}) {
+        link->SetTextFont(0, 0);
+        link->SetAlignMode(kSingleLineAlign);
+        link->SetBkColor(kWhite);
+        link->SetTextColors(kLinkColour, kLinkHoverColour);
+    }
+}
+
+BOOL CTorvelDlg::OnEraseBkgnd(HDC dc) noexcept {
+    RECT client{};
+    GetClientRect(&client);
+    if (!EnsureBackground())
+        return TRUE;
+
+    {
+        Gdiplus::Graphics graphics(dc);
+        graphics.SetSmoothingMode(Gdiplus::SmoothingModeHighQuality);
+        graphics.DrawImage(m_background.get(),
+                           Gdiplus::Rect(client.left, client.top, client.right - client.left,
+                                         client.bottom - client.top),
+                           0, 0, static_cast<INT>(m_background->GetWidth()),
+                           static_cast<INT>(m_background->GetHeight()), Gdiplus::UnitPixel);
+    }
+
+    if (!m_bFontCreated) {
+        CreateDerivedFont(GetParent() != nullptr ? GetParent() : this, 0, 0, m_font);
+        m_bFontCreated = true;
+    }
+
+    const fw::IntRect line = PromptLineRect(ToIntRect(client), m_fScale);
+    RECT text{line.left, line.top, line.right, line.bottom};
+    ::SetBkMode(dc, TRANSPARENT);
+    m_hOldFont = ::SelectObject(dc, m_font.GetSafeHandle());
+    ::SetTextColor(dc, kWhite);
+    ::DrawTextW(dc, kPromptLine, -1, &text, kPromptLineFormat);
+    if (m_hOldFont != nullptr && m_hOldFont != HGDI_ERROR)
+        ::SelectObject(dc, m_hOldFont);
+    m_hOldFont = nullptr;
+    return TRUE;
+}
+
+LRESULT CTorvelDlg::OnNcHitTest(POINT point) noexcept {
+    m_feedbackLink.UpdateHover(point.x, point.y);
+    m_agreementLink.UpdateHover(point.x, point.y);
+
+    RECT client{};
+    GetClientRect(&client);
+    ClientToScreen(&client);
+    const fw::IntRect strip = DragStripRect(ToIntRect(client), m_fScale);
+    m_bInCaption = point.x >= strip.left && point.x < strip.right && point.y >= strip.top &&
+                   point.y < strip.bottom;
+    if (m_bInCaption)
+        return HTCAPTION;
+    return Default();
+}
+
+void CTorvelDlg::OnMove(int x, int y) noexcept {
+    CWnd::OnMove(x, y);
+    if (!m_bInCaption)
+        return;
+    if (auto* host = dynamic_cast<CPanelHost*>(GetParent())) {
+        RECT window{};
+        GetWindowRect(&window);
+        host->FollowChild(window.left, window.top, window.right, window.bottom);
+    }
+}
+
+void CTorvelDlg::OnSize(UINT type, int cx, int cy) noexcept {
+    CWnd::OnSize(type, cx, cy);
+    if (m_bInitialized)
+        LayoutControls(false);
+}
+
+// --- the mode change ----------------------------------------------------------------------------
+
+void CTorvelDlg::ShowOutcomePrompt(const wchar_t* text) noexcept {
+    // A prompt on its own (no mode change running) blocks the windows just for itself.
+    const bool ownBlock = !m_changeBlock.IsActive();
+    if (ownBlock)
+        m_changeBlock.Begin(GetParentHandle(), GetSafeHwnd());
+    CPromptDlg prompt; // no owner window
+    RunPrompt(prompt, m_fScale, text);
+    if (ownBlock)
+        m_changeBlock.End();
+}
+
+void CTorvelDlg::EndChange() noexcept {
+    m_changeBlock.End();
+}
+
+void CTorvelDlg::OnBnClickedSet() noexcept {
+    // A click that still slips through (a sent BN_CLICKED) must not touch a running change.
+    if (m_changeBlock.IsActive() || (m_pExecutePromptDlg && m_pExecutePromptDlg->IsModal()))
+        return;
+    const int mode = m_modeList.GetCurSel();
+    if (mode < POWER_MODE_SAVER || mode > POWER_MODE_ULTIMATE) {
+        ShowOutcomePrompt(kNoModeSelected);
+        return;
+    }
+
+    // From here until the outcome prompt is closed (OnSetPowerResult, after this handler has
+    // returned) neither a second change nor a close may start: the please-wait dialog would be
+    // deleted inside its own DoModal, or the panel torn down under the running worker.
+    m_changeBlock.Begin(GetParentHandle(), GetSafeHwnd());
+    if (!m_powerSwitcher.StartSetPowerMode(mode)) {
+        ShowOutcomePrompt(kWorkerNotStarted);
+        EndChange();
+        return;
+    }
+
+    m_pExecutePromptDlg.reset();
+    m_pExecutePromptDlg.reset(new (std::nothrow) CExecutePromptDlg());
+    if (!m_pExecutePromptDlg)
+        return; // the worker still reports; its outcome prompt ends the change
+    try {
+        m_pExecutePromptDlg->SetMessageText(kPleaseWait);
+    } catch (...) {
+        // Fewer than two characters: the dialog shows its own fallback text.
+    }
+    m_pExecutePromptDlg->m_fScale = m_fScale;
+    m_pExecutePromptDlg->DoModal();
+}
+
+LRESULT CTorvelDlg::OnExecuteFinished(WPARAM, LPARAM) noexcept {
+    if (!m_pExecutePromptDlg || m_pExecutePromptDlg->GetSafeHwnd() == nullptr)
+        return 1;
+    ::SendMessageW(m_pExecutePromptDlg->GetSafeHwnd(), WM_EXECUTE_FINISHED, 0, 0);
+    // The dialog has ended, but its loop may not see that before the worker's outcome arrives
+    // (both are sent from the worker): it leaves the screen now, and the panel takes the
+    // activation back, as when the loop returns, so the outcome prompt goes where it always does.
+    constexpr UINT kHide = SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE;
+    if (CSkinFrameChildDlg* inner = m_pExecutePromptDlg->GetChildDlg())
+        inner->SetWindowPos(nullptr, 0, 0, 0, 0, kHide);
+    m_pExecutePromptDlg->SetWindowPos(nullptr, 0, 0, 0, 0, kHide);
+    ::SetActiveWindow(GetSafeHwnd());
+    return 1;
+}
+
+LRESULT CTorvelDlg::OnSetPowerResult(WPARAM wParam, LPARAM) noexcept {
+    if (wParam == kPowerResultSuccess)
+        ShowOutcomePrompt(kChangeSucceeded);
+    else if (wParam == kPowerResultFailure)
+        ShowOutcomePrompt(kChangeFailed);
+    // The worker's last word: the tool takes input again.
+    EndChange();
+    return 1;
+}
+
+void CTorvelDlg::OnBnClickedAgree() noexcept {
+    const HANDLE thread = ::CreateThread(nullptr, 0, &CTorvelDlg::AgreeCheckThreadProc, this, 0,
+                                         nullptr);
+    if (thread != nullptr)
+        ::CloseHandle(thread);
+}
+
+DWORD WINAPI CTorvelDlg::AgreeCheckThreadProc(LPVOID param) noexcept {
+    auto* self = static_cast<CTorvelDlg*>(param);
+    const bool checked = self->m_consentBox.GetCheck() == BST_CHECKED;
+    self->m_setButton.EnableButton(checked ? TRUE : FALSE);
+    return 1;
+}
+
+void CTorvelDlg::OnBnClickedClose() noexcept {
+    ::SendMessageW(GetParentHandle(), WM_CLOSE, 0, 0);
+}
+
+void CTorvelDlg::OnBnClickedMinimize() noexcept {
+    ::PostMessageW(GetParentHandle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+}
+
+void CTorvelDlg::OnBnClickedMoreTools() noexcept {
+    m_feedbackDll.OpenUrl(kMoreToolsArticle);
+}
+
+// --- presses on the panel and anywhere on the desktop --------------------------------------------
+
+void CTorvelDlg::OnLButtonDown(UINT nFlags, POINT point) noexcept {
+    POINT screen = point;
+    ClientToScreen(&screen);
+    if (m_feedbackLink.IsPointInside(screen.x, screen.y))
+        m_feedbackDll.FeedbackQuestion(kToolId, kToolVersion);
+    if (m_agreementLink.IsPointInside(screen.x, screen.y))
+        ToggleAgreement();
+    else
+        HideAgreement();
+    CWnd::OnLButtonDown(nFlags, point);
+}
+
+LRESULT CTorvelDlg::OnHookLButtonDown(WPARAM, LPARAM) noexcept {
+    POINT cursor{};
+    if (!::GetCursorPos(&cursor) || !m_pTooltipDlg)
+        return 1;
+    RECT panel{};
+    GetWindowRect(&panel);
+    if (!::PtInRect(&panel, cursor)) {
+        HideAgreement(); // also a press in another program
+        return 1;
+    }
+    // The link toggles it in OnLButtonDown; a press inside the pop-up leaves it alone.
+    if (m_agreementLink.IsPointInside(cursor.x, cursor.y))
+        return 1;
+    RECT popup{};
+    m_pTooltipDlg->GetWindowRect(&popup);
+    if (!::PtInRect(&popup, cursor) && m_pTooltipDlg->IsWindowVisible())
+        HideAgreement();
+    return 1;
+}
+
+void CTorvelDlg::ToggleAgreement() noexcept {
+    if (!m_pTooltipDlg) {
+        m_pTooltipDlg.reset(new (std::nothrow) CTooltipDlg());
+        if (!m_pTooltipDlg)
+            return;
+        m_pTooltipDlg->m_fScale = m_fScale;
+        m_pTooltipDlg->Create(IDD_TOOLTIP_DIALOG, this);
+    }
+    RECT window{};
+    GetWindowRect(&window);
+    const fw::IntRect place = AgreementPopupRect(ToIntRect(window), m_fScale);
+    m_pTooltipDlg->MoveWindow(place.left, place.top, place.Width(), place.Height(), TRUE);
+    if (!m_pTooltipDlg->IsWindowVisible()) {
+        m_pTooltipDlg->ShowWindow(SW_SHOW);
+        m_pTooltipDlg->ShowChildDlg(TRUE);
+    } else {
+        HideAgreement();
+    }
+}
+
+void CTorvelDlg::HideAgreement() noexcept {
+    if (!m_pTooltipDlg)
+        return;
+    m_pTooltipDlg->ShowWindow(SW_HIDE);
+    m_pTooltipDlg->ShowChildDlg(FALSE);
 }
 
 } // namespace halvane

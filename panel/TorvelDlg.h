@@ -3,6 +3,8 @@
 // and mouse hook get its window, the system must be supported, the feedback library must load
 // and initialise; 100 ms later the library is asked once for a newer version. A failed check
 // logs, prompts and ends the process with exit code 0, without destroying any window.
+// Afterwards it runs the power mode changes behind a please-wait dialog, opens the agreement
+// pop-up and the feedback pages, and is dragged by its top strip, taking the main window along.
 #pragma once
 
 #include <windows.h>
@@ -12,11 +14,18 @@
 
 #include <memory>
 
+#include "controls/CheckBoxBtn.h"
 #include "controls/DrawTextStatic.h"
+#include "controls/ImageButton.h"
+#include "controls/PngButton.h"
+#include "dialogs/ExecutePromptDlg.h"
+#include "dialogs/TooltipDlg.h"
 #include "engine/PowerSchemeSwitcher.h"
 #include "feedback/FeedbackDll.h"
 #include "framework/ComboBox.h"
 #include "framework/Dialog.h"
+#include "framework/Font.h"
+#include "panel/ChangeInputBlock.h"
 #include "panel/MouseHook.h"
 #include "panel/StartupChecks.h"
 #include "res/resource.h"
@@ -52,17 +61,58 @@ private:
     [[noreturn]] void FailStartup(const StartupFailure& failure) noexcept;
     void RunVersionCheck() noexcept;
     void FillModeList() noexcept;
+    // Places every control; the first call also configures them.
+    void LayoutControls(bool bFirst) noexcept;
+    void SetUpControls() noexcept;
+    bool EnsureBackground() noexcept;
+    // A confirm-only prompt; the tool's windows take no input while it is up.
+    void ShowOutcomePrompt(const wchar_t* text) noexcept;
+    void EndChange() noexcept;
+    // The agreement pop-up: made on first need, placed under the panel's header and toggled.
+    void ToggleAgreement() noexcept;
+    void HideAgreement() noexcept;
 
     void OnDestroy() noexcept;
+    BOOL OnEraseBkgnd(HDC dc) noexcept;
+    void OnMove(int x, int y) noexcept;
+    LRESULT OnNcHitTest(POINT point) noexcept;
     void OnTimer(UINT_PTR nIDEvent) noexcept;
+    void OnSize(UINT type, int cx, int cy) noexcept;
+    void OnLButtonDown(UINT nFlags, POINT point) noexcept;
+    LRESULT OnSetPowerResult(WPARAM wParam, LPARAM lParam) noexcept;
+    LRESULT OnExecuteFinished(WPARAM wParam, LPARAM lParam) noexcept;
+    LRESULT OnHookLButtonDown(WPARAM wParam, LPARAM lParam) noexcept;
+    void OnBnClickedAgree() noexcept;
+    void OnBnClickedClose() noexcept;
+    void OnBnClickedMinimize() noexcept;
+    void OnBnClickedSet() noexcept;
+    void OnBnClickedMoreTools() noexcept;
 
+    // One short thread per click on the consent box: "设置" follows the box's state.
+    static DWORD WINAPI AgreeCheckThreadProc(LPVOID param) noexcept;
+
+    RECT m_rcClient{};
     bool m_bInitialized = false;
+    int m_bInCaption = 1; // the first move, made by the main window, already takes it along
     std::unique_ptr<Gdiplus::Image> m_background;
+    bool m_bFontCreated = false;
+    CFont m_font;
+    HGDIOBJ m_hOldFont = nullptr;
+    CDrawTextStatic m_versionText;
+    CPngButton m_closeButton;
+    CPngButton m_minimizeButton;
     CComboBox m_modeList;
+    CImageButton m_setButton;
+    CImageButton m_moreToolsButton;
+    CCheckBoxBtn m_consentBox;
     CDrawTextStatic m_agreementLink;
+    CDrawTextStatic m_feedbackLink;
     CMouseHook m_mouseHook;
     CPowerSchemeSwitcher m_powerSwitcher;
+    std::unique_ptr<CExecutePromptDlg> m_pExecutePromptDlg;
+    std::unique_ptr<CTooltipDlg> m_pTooltipDlg; // made at the first press on the link
     CFeedbackDll m_feedbackDll;
+    CChangeInputBlock m_changeBlock;
 };
 
 } // namespace halvane

@@ -1,4 +1,4 @@
-"""The prompt and progress dialogs driven with the real pointer and keyboard under Wine.
+"""The prompt, progress and agreement dialogs driven with the real pointer and keyboard under Wine.
 
 The program (tests/e2e/dialogs_app) shows one dialog over a grey owner window centred at
 (550, 450) and exits with what DoModal returned; its owner window moves the dialog's outer on
@@ -20,6 +20,8 @@ OWNER_CENTRE = (550, 450)
 OWNER_GREY = (200, 200, 200)
 IDOK, IDCANCEL = 1, 2
 WM_EXECUTE_FINISHED = 1525
+WM_CLOSE, EM_LINESCROLL, EM_GETFIRSTVISIBLELINE = 0x10, 0xB6, 0xCE
+VERTICAL_BAR = 101
 MOVE_OUTER = 0x8001
 CLOSE, TEXT, OK, CANCEL = 1005, 1006, 1007, 1008
 MORE, FEEDBACK_CLOSE, SOLVED, UNSOLVED = 1001, 1002, 1003, 1004
@@ -296,6 +298,39 @@ class DialogsTest(unittest.TestCase):
         self.session.click(pair.inner.find(id=FEEDBACK_CLOSE))
         self.assert_exit(IDCANCEL)
 
+
+    # --- agreement -----------------------------------------------------------------------------
+
+    def pixels(self, name, rect):
+        from PIL import Image
+        with Image.open(self.session.screen.shot(name, rect)) as image:
+            return image.convert("RGB").tobytes()
+
+    def test_agreement_pop_up_scrolled_at_scales_one_and_two(self):
+        for s in (1, 2):
+            with self.subTest(scale=s):
+                # Placed as the panel places it over a 400 x 600 panel at (100, 100).
+                pair = self.start("agreement", f"{s}.0")
+                self.assertEqual(pair.outer.rect, e2e.Rect(100 + 2 * s, 100 + 108 * s,
+                                                           100 + 400 * s, 100 + 580 * s))
+                self.assertEqual(pair.inner.rect, grown(pair.outer.rect, -s, -s, -2 * s, -18 * s))
+                # The text was laid out once, in the inner as first created.
+                frame = pair.inner.find(text="SkinScrollBarFrame")
+                self.assertEqual(frame.rect, e2e.Rect(8 * s, 8 * s, 386 * s, 456 * s).moved(
+                    pair.inner.client.left, pair.inner.client.top))
+                text = frame.find(text="LIMIT").find(cls="RichEdit20W")
+                bar = frame.find(id=VERTICAL_BAR, visible=True)
+
+                before = self.pixels(f"agreement-bar-top-scale{s}", bar.rect)
+                self.session.probe.send(text.hwnd, EM_LINESCROLL, 0, 20)
+                self.assertGreater(self.session.probe.send(text.hwnd, EM_GETFIRSTVISIBLELINE), 0)
+                # The frame's poll moves the thumb.
+                e2e.wait_until(lambda: self.pixels("agreement-bar-now", bar.rect) != before, 5,
+                               0.2, "the skinned bar to follow the scrolled text")
+                self.session.screen.shot(f"agreement-scale{s}", grown(pair.outer.rect, 10, 10, 10, 10))
+
+                self.session.probe.post(pair.owner.hwnd, WM_CLOSE)
+                self.assert_exit(IDOK)
 
 if __name__ == "__main__":
     unittest.main()

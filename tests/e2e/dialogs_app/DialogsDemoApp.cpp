@@ -7,6 +7,10 @@
 #include "dialogs/ExecutePromptDlg.h"
 #include "dialogs/ProblemSolvingFeedbackDlg.h"
 #include "dialogs/PromptDlg.h"
+#include "dialogs/TooltipDlg.h"
+#include "framework/MessagePump.h"
+#include "framework/RichEditCtrl.h"
+#include "res/resource.h"
 
 namespace halvane::demo {
 
@@ -73,7 +77,10 @@ BOOL CDialogsDemoApp::InitInstance() noexcept {
             m_result = static_cast<int>(RunProgress(argc, argv));
         else if (argc > 1 && std::wcscmp(argv[1], L"feedback") == 0)
             m_result = static_cast<int>(RunFeedback(argc, argv));
-        m_owner.DestroyWindow();
+        else if (argc > 1 && std::wcscmp(argv[1], L"agreement") == 0)
+            m_result = static_cast<int>(RunAgreement(argc, argv));
+        if (m_owner.IsWindow())
+            m_owner.DestroyWindow();
     }
     ::LocalFree(argv);
     return FALSE; // the dialog was the whole program
@@ -115,6 +122,32 @@ INT_PTR CDialogsDemoApp::RunFeedback(int argc, wchar_t** argv) noexcept {
     const INT_PTR result = dialog.DoModal();
     m_owner.m_pDialog = nullptr;
     return result;
+}
+
+INT_PTR CDialogsDemoApp::RunAgreement(int argc, wchar_t** argv) noexcept {
+    const fw::ModuleHandle richEdit = CRichEditCtrl::LoadRichEditLibrary();
+    const float s = ScaleArg(argc, argv, 2);
+    CTooltipDlg dialog;
+    dialog.m_fScale = s;
+    if (!dialog.Create(IDD_TOOLTIP_DIALOG, &m_owner))
+        return 103;
+    // The panel's placement of the pop-up over its lower part.
+    const RECT panel{100, 100, 100 + static_cast<int>(400 * s), 100 + static_cast<int>(600 * s)};
+    dialog.MoveWindow(static_cast<int>(panel.left + 2 * s), static_cast<int>(panel.top + 108 * s),
+                      static_cast<int>((panel.right - panel.left) - 2 * s),
+                      static_cast<int>((panel.bottom - panel.top) - 128 * s), TRUE);
+    dialog.ShowWindow(SW_SHOW);
+    dialog.ShowChildDlg(TRUE);
+    m_owner.m_pDialog = &dialog;
+    // A posted WM_CLOSE destroys the owner and the pop-up it owns; that ends the program.
+    MSG msg{};
+    while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        fw::MessagePump::Process(msg, nullptr);
+        if (!m_owner.IsWindow())
+            break;
+    }
+    m_owner.m_pDialog = nullptr;
+    return IDOK;
 }
 
 } // namespace halvane::demo

@@ -4,6 +4,9 @@
 //   DialogsDemo.exe progress SCALE MESSAGE        MESSAGE: 0 empty, 1 "正在修改，请稍等"
 //   DialogsDemo.exe feedback SCALE                without a feedback library; at 96 dpi the
 //                                                 dialog keeps the scale it is given
+//   DialogsDemo.exe agreement SCALE               the agreement pop-up, modeless, placed as the
+//                                                 panel places it over a 400 x 600 panel at the
+//                                                 owner's corner; runs until the owner is closed
 // The owner window moves the dialog's outer window on kMoveOuterMessage (wParam dx, lParam dy),
 // so a test can move the outer "by other means" than a drag.
 #pragma once
@@ -37,6 +40,7 @@ private:
     INT_PTR RunPrompt(int argc, wchar_t** argv) noexcept;
     INT_PTR RunProgress(int argc, wchar_t** argv) noexcept;
     INT_PTR RunFeedback(int argc, wchar_t** argv) noexcept;
+    INT_PTR RunAgreement(int argc, wchar_t** argv) noexcept;
 
     COwnerWnd m_owner;
     int m_result = 100;

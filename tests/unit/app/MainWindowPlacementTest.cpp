@@ -63,5 +63,22 @@ TEST(PanelRectInFrame, NegativeCornerTruncatesTowardZero) {
     EXPECT_EQ(r.top, -4);   // -10 + 6
 }
 
+// FollowChild: the frame goes around the panel, each inset times the scale truncated on its own
+// (1.5: 7, 6, 7, 10), so at 1 and 2 it is the frame the panel was placed in.
+TEST(FrameAroundPanel, InsetsTimesTheScaleOutsideThePanel) {
+    const fw::IntRect frame = MainWindowTarget(2560, 1600, 2.0f);
+    const fw::IntRect back = FrameAroundPanel(PanelRectInFrame(frame, 2.0f), 2.0f);
+    EXPECT_EQ(back.left, frame.left);
+    EXPECT_EQ(back.top, frame.top);
+    EXPECT_EQ(back.right, frame.right);
+    EXPECT_EQ(back.bottom, frame.bottom);
+
+    const fw::IntRect half = FrameAroundPanel(fw::IntRect{100, 200, 700, 1100}, 1.5f);
+    EXPECT_EQ(half.left, 93);
+    EXPECT_EQ(half.top, 194);
+    EXPECT_EQ(half.right, 707);
+    EXPECT_EQ(half.bottom, 1110);
+}
+
 } // namespace
 } // namespace halvane
