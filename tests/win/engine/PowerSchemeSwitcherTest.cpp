@@ -3,6 +3,7 @@
 #include "engine/PowerSchemeSwitcher.h"
 
 #include "SimFixture.h"
+#include "win/support/Pump.h"
 
 #include <gtest/gtest.h>
 
@@ -72,9 +73,11 @@ protected:
         EXPECT_TRUE(recorder.PumpUntilResult(120000)) << "no result message";
         Outcome outcome{recorder.Messages(), {}};
         const std::string wanted = test::Gbk(expectedLog);
-        for (int i = 0; i < 200; ++i) {
+        const ULONGLONG deadline = ::GetTickCount64() + halvane::test::kPatienceMs;
+        for (;;) {
             outcome.log = test::ReadFileBytes(test::LogFilePath());
-            if (expectedLog.empty() || outcome.log.find(wanted) != std::string::npos)
+            if (expectedLog.empty() || outcome.log.find(wanted) != std::string::npos ||
+                ::GetTickCount64() >= deadline)
                 break;
             ::Sleep(50);
         }

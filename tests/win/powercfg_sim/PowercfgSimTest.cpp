@@ -1,5 +1,6 @@
 // The installed powercfg.exe as the engine sees it: bytes through a pipe, state file on disk.
 #include "SimRun.h"
+#include "win/support/Pump.h"
 
 #include <gtest/gtest.h>
 
@@ -208,7 +209,8 @@ TEST(PowercfgSim, ARunWaitsWhileAnotherHoldsTheStateFile) {
     UnlockFileEx(file, 0, 0xFFFFFFFF, 0xFFFFFFFF, &at);
     CloseHandle(file);
 
-    EXPECT_EQ(WaitForSingleObject(process, 10000), static_cast<DWORD>(WAIT_OBJECT_0));
+    EXPECT_EQ(WaitForSingleObject(process, halvane::test::kPatienceMs),
+              static_cast<DWORD>(WAIT_OBJECT_0));
     DWORD code = 99;
     GetExitCodeProcess(process, &code);
     CloseHandle(process);
