@@ -7,6 +7,7 @@ namespace halvane {
 namespace {
 constexpr const wchar_t* kWhiteSpace = L" \t\r\n";
 constexpr const wchar_t* kLineEnd = L"\r\n";
+constexpr std::size_t kGuidLength = 36; // 8-4-4-4-12
 
 std::wstring TrimLeft(const std::wstring& s) {
     const auto first = s.find_first_not_of(kWhiteSpace);
@@ -18,6 +19,38 @@ std::wstring Trim(const std::wstring& s) {
     const auto last = t.find_last_not_of(kWhiteSpace);
     t.erase(last == std::wstring::npos ? 0 : last + 1);
     return t;
+}
+
+bool IsHexDigit(wchar_t c) {
+    return (c >= L'0' && c <= L'9') || (c >= L'a' && c <= L'f') || (c >= L'A' && c <= L'F');
+}
+
+// Whether 8-4-4-4-12 hex digits start at `at`; the caller ensures the text is long enough.
+bool GuidShapeAt(const std::wstring& text, std::size_t at) {
+    for (std::size_t i = 0; i < kGuidLength; ++i) {
+        const bool dash = i == 8 || i == 13 || i == 18 || i == 23;
+        const wchar_t c = text[at + i];
+        if (dash ? c != L'-' : !IsHexDigit(c))
+            return false;
+    }
+    return true;
+}
+
+// Labels in some languages lack "GUID:" ("GUID des Energieschemas: ..."): take the first
+// GUID-shaped token that is not a piece of a longer run of hex digits and dashes.
+bool FirstGuidToken(const std::wstring& line, std::wstring* guid) {
+    const auto joins = [](wchar_t c) { return c == L'-' || IsHexDigit(c); };
+    for (std::size_t at = 0; at + kGuidLength <= line.size(); ++at) {
+        if (at > 0 && joins(line[at - 1]))
+            continue;
+        if (!GuidShapeAt(line, at))
+            continue;
+        if (at + kGuidLength < line.size() && joins(line[at + kGuidLength]))
+            continue;
+        *guid = line.substr(at, kGuidLength);
+        return true;
+    }
+    return false;
 }
 
 // Which name the list uses: the Chinese one wins when both are present.
@@ -34,7 +67,7 @@ bool GuidFromLine(const std::wstring& line, std::wstring* guid) {
     static const std::wstring kMarker = L"GUID:";
     const auto marker = line.find(kMarker);
     if (marker == std::wstring::npos)
-        return false;
+        return FirstGuidToken(line, guid);
     const std::wstring rest = TrimLeft(line.substr(marker + kMarker.size()));
     const auto blank = rest.find(L' ');
     if (blank == std::wstring::npos)

@@ -32,11 +32,16 @@ CB_SETCURSEL = 0x014E
 WS_EX_LAYERED = 0x00080000
 
 
+# Default bound of every wait: Wine on a loaded machine can take many seconds to start a program
+# or to paint, and a wait ends as soon as its condition holds, so a long bound costs nothing.
+PATIENCE = 60.0
+
+
 class WaitTimeout(AssertionError):
     """A bounded wait ran out; an AssertionError so unittest reports a failure."""
 
 
-def wait_until(check, timeout=10.0, interval=0.05, what="the condition"):
+def wait_until(check, timeout=PATIENCE, interval=0.05, what="the condition"):
     """Calls check() until it returns something truthy, and returns that; raises WaitTimeout."""
     deadline = time.monotonic() + timeout
     while True:
@@ -316,7 +321,7 @@ class Probe:
         """(r, g, b) of the screen as Windows' GetPixel sees it."""
         return tuple(self.json("pixel", x, y)["rgb"])
 
-    def wait_window(self, title=None, cls=None, timeout=10.0):
+    def wait_window(self, title=None, cls=None, timeout=PATIENCE):
         """Handle of a visible top-level window with that title and/or class."""
         args = ["wait-window", "--timeout", int(timeout * 1000)]
         if title is not None:
@@ -331,7 +336,7 @@ class Probe:
     def post(self, hwnd, message, wparam=0, lparam=0):
         self.run("post", hex(hwnd), message, wparam, lparam)
 
-    def send(self, hwnd, message, wparam=0, lparam=0, timeout=5.0):
+    def send(self, hwnd, message, wparam=0, lparam=0, timeout=PATIENCE):
         return self.json("send", hex(hwnd), message, wparam, lparam, "--timeout",
                          int(timeout * 1000), timeout=timeout + 30)["result"]
 
@@ -471,7 +476,7 @@ class App:
         """None while running. Unix keeps only the low 8 bits of a Windows exit code."""
         return None if self.process is None else self.process.poll()
 
-    def wait(self, timeout=10.0):
+    def wait(self, timeout=PATIENCE):
         try:
             return self.process.wait(timeout)
         except subprocess.TimeoutExpired:
@@ -484,7 +489,7 @@ class App:
         snap.windows = [w for w in snap.windows if (w.image or "").lower() == mine]
         return snap
 
-    def wait_for(self, check, timeout=10.0, what="the program's windows"):
+    def wait_for(self, check, timeout=PATIENCE, what="the program's windows"):
         """Polls snapshots until check(snapshot) is truthy; returns that value."""
         def attempt():
             if not self.running:
@@ -492,7 +497,7 @@ class App:
             return check(self.tree())
         return wait_until(attempt, timeout, what=what)
 
-    def wait_window(self, timeout=20.0, **criteria):
+    def wait_window(self, timeout=PATIENCE, **criteria):
         """A visible top-level window of this program matching the criteria (see Window.matches)."""
         criteria.setdefault("visible", True)
         return self.wait_for(lambda s: next(iter(s.top_level(**criteria)), None), timeout,

@@ -3,6 +3,7 @@ the tool's log file, an update server on 127.0.0.1, the web-address handler reco
 program's folder staged with the library (or a stand-in) and its configuration."""
 
 import http.server
+import itertools
 import os
 import re
 import shutil
@@ -144,7 +145,10 @@ class UpdateServer:
 
 class UrlRecorder:
     """urlrecorder.exe as the prefix's http/https handler (machine-wide: Wine's ShellExecute reads
-    no per-user classes) while open; the addresses it was started with are read back."""
+    no per-user classes) while open; the addresses it was started with are read back. Each
+    object has a log file of its own, so a recorder started for an earlier one never counts."""
+
+    _serial = itertools.count(1)
 
     KEYS = [r"HKLM\Software\Classes\http\shell\open\command",
             r"HKLM\Software\Classes\https\shell\open\command"]
@@ -152,7 +156,8 @@ class UrlRecorder:
     def __init__(self, session, recorder_exe):
         self.session = session
         self.recorder_exe = Path(recorder_exe)
-        self.log = session.prefix.drive_c / "halvane-e2e" / f"urls-{os.getpid()}.txt"
+        self.log = (session.prefix.drive_c / "halvane-e2e" /
+                    f"urls-{os.getpid()}-{next(self._serial)}.txt")
         self.saved = []
 
     def __enter__(self):
@@ -187,11 +192,15 @@ class UrlRecorder:
             backup.unlink(missing_ok=True)
 
     def opened(self):
+        """Whole lines only: the recorder appends each line with one write under its mutex, but
+        a read may still meet a write half done."""
         if not self.log.is_file():
             return []
-        return [line for line in self.log.read_text("utf-8").splitlines() if line]
+        text = self.log.read_bytes().decode("utf-8", "replace")
+        whole = text[:text.rfind("\n") + 1]
+        return [line for line in whole.splitlines() if line]
 
-    def wait_opened(self, count, timeout=15.0):
+    def wait_opened(self, count, timeout=e2e.PATIENCE):
         return e2e.wait_until(lambda: self.opened() if len(self.opened()) >= count else None,
                               timeout, what=f"{count} address(es) handed to the web handler")
 

@@ -82,11 +82,11 @@ class DemoAppTest(unittest.TestCase):
         self.session.click(self.main.find(id=APPLY))
         self.wait_control(STATUS, lambda c: c.text == "已设置：平衡模式", "the status text")
         # A Chinese title passes through the probe's command line.
-        hwnd = self.session.probe.wait_window(title="演示窗口（已设置）", timeout=10)
+        hwnd = self.session.probe.wait_window(title="演示窗口（已设置）")
         self.assertEqual(hwnd, self.main.hwnd)
 
         self.session.probe.post(self.main.hwnd, e2e.WM_CLOSE)
-        self.assertEqual(self.app.wait(10), 1)  # the program returns how often 设置 was pressed
+        self.assertEqual(self.app.wait(), 1)  # the program returns how often 设置 was pressed
 
     def test_drop_down_pick_and_messages(self):
         self.session.click(self.main.find(id=MODE))
@@ -143,7 +143,7 @@ class DemoAppTest(unittest.TestCase):
             def differs():
                 p = self.session.screen.shot("demo-button-pressed", apply.rect)
                 return p.read_bytes() != released.read_bytes() and p
-            pressed.append(e2e.wait_until(differs, 5, 0.1, "the pressed look"))
+            pressed.append(e2e.wait_until(differs, interval=0.1, what="the pressed look"))
 
         self.session.input.hold(*apply.point(), while_held=shoot_pressed)
         self.session.park_pointer()

@@ -75,7 +75,7 @@ class DialogsTest(unittest.TestCase):
                 return None
             return pair if pair.outer.visible and pair.inner.visible else None
 
-        return self.app.wait_for(shown, timeout=20, what="the dialog's two windows")
+        return self.app.wait_for(shown, what="the dialog's two windows")
 
     def pair_now(self):
         return Pair(self.app.tree())
@@ -93,10 +93,10 @@ class DialogsTest(unittest.TestCase):
             shot = self.session.screen.shot(name, rect)
             return shot if check(e2e.Screen.pixel(shot, px, py)) else None
 
-        return e2e.wait_until(painted, 10, 0.2, f"{name} to be painted")
+        return e2e.wait_until(painted, interval=0.2, what=f"{name} to be painted")
 
     def assert_exit(self, code):
-        self.assertEqual(self.app.wait(10), code)
+        self.assertEqual(self.app.wait(), code)
 
     def assert_unmoved_for(self, seconds, rects):
         """A bounded observation: nothing moves within `seconds`."""

@@ -39,7 +39,7 @@ class StartupFailureTest(unittest.TestCase):
         with su.ReportedVersion(self.session, version):
             app = self.session.start_app(folder, su.EXE, name=self._testMethodName)
             self.addCleanup(app.cleanup)
-            prompt = app.wait_for(su.find_prompt, timeout=30, what="the start-up prompt")
+            prompt = app.wait_for(su.find_prompt, what="the start-up prompt")
             snap = app.tree()
 
             self.assertEqual(prompt.find(id=su.PROMPT_TEXT).text, prompt_text)
@@ -57,7 +57,7 @@ class StartupFailureTest(unittest.TestCase):
             outer = next((w for w in snap.windows if w.hwnd == prompt.owner), prompt)
             self.session.screen.shot(self._testMethodName, outer.rect)
             self.session.click(prompt.find(id=su.PROMPT_OK))
-            self.assertEqual(app.wait(15), 0)
+            self.assertEqual(app.wait(), 0)
         # Nothing more is written on the way out.
         self.assertEqual(log.new_entries(), log_texts)
 

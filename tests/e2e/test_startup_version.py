@@ -45,8 +45,8 @@ class VersionCheckTest(unittest.TestCase):
         with su.UpdateServer(su.TOOL_VERSION) as server:
             app = self.start(server, version)
             panel = app.wait_for(lambda s: (p := su.find_panel(s)) is not None and p.visible and p,
-                                 timeout=30, what="the panel to show")
-            e2e.wait_until(lambda: server.requests() >= 1, 15, what="the version question")
+                                 what="the panel to show")
+            e2e.wait_until(lambda: server.requests() >= 1, what="the version question")
             su.quiet_for(QUIET_SECONDS)
             snap = app.tree()
             self.assertEqual(server.requests(), 1)
@@ -75,7 +75,7 @@ class VersionCheckTest(unittest.TestCase):
         with su.UpdateServer("1.0.22.0") as server, \
                 su.UrlRecorder(self.session, URL_RECORDER) as recorder:
             app = self.start(server, "win10")
-            prompt = app.wait_for(su.find_prompt, timeout=30, what="the new-version prompt")
+            prompt = app.wait_for(su.find_prompt, what="the new-version prompt")
             snap = app.tree()
             self.assertEqual(prompt.find(id=su.PROMPT_TEXT).text, NEWER)
             # The question comes after start-up: the panel is up behind the prompt.
@@ -85,7 +85,7 @@ class VersionCheckTest(unittest.TestCase):
             self.session.screen.shot(self._testMethodName, outer.rect)
 
             self.session.click(prompt.find(id=su.PROMPT_OK))
-            self.assertEqual(app.wait(15), 0)
+            self.assertEqual(app.wait(), 0)
             self.assertEqual(recorder.wait_opened(1), [server.download_address])
             self.assertEqual(server.requests(), 1)
         self.assertEqual(log.new_entries(), [])

@@ -37,18 +37,29 @@ int HexDigit(char c) {
     return -1;
 }
 
-const char* ProfileName(Profile p) {
-    switch (p) {
-    case Profile::En:
-        return "en";
-    case Profile::Other:
-        return "other";
-    default:
-        return "zh";
-    }
-}
+constexpr struct {
+    Profile profile;
+    const char* name;
+} kProfileNames[] = {{Profile::Zh, "zh"}, {Profile::En, "en"}, {Profile::Other, "other"},
+                     {Profile::De, "de"}, {Profile::Es, "es"}, {Profile::Fr, "fr"}};
 
 } // namespace
+
+Profile ProfileFromName(std::string_view name) {
+    for (const auto& p : kProfileNames) {
+        if (name == p.name)
+            return p.profile;
+    }
+    return Profile::Other;
+}
+
+const char* ProfileName(Profile profile) {
+    for (const auto& p : kProfileNames) {
+        if (profile == p.profile)
+            return p.name;
+    }
+    return "zh";
+}
 
 std::optional<std::string> DecodeHex(std::string_view hex) {
     std::string bytes;
@@ -90,7 +101,7 @@ SimState ParseState(std::string_view text) {
         std::string_view key = Trim(line.substr(0, eq));
         std::string_view value = Trim(line.substr(eq + 1));
         if (key == "profile") {
-            s.profile = value == "en" ? Profile::En : value == "zh" ? Profile::Zh : Profile::Other;
+            s.profile = ProfileFromName(value);
         } else if (key == "active") {
             s.active = value;
             haveActive = true;

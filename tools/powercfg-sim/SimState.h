@@ -13,7 +13,13 @@ namespace powercfgsim {
 // Far more than any reader needs; keeps a typo from filling memory.
 inline constexpr unsigned kMaxExtraPlans = 100000;
 
-enum class Profile { Zh, En, Other };
+// Other: German texts with a "GUID:" marker in the line label; De, Es, Fr: the labels the real
+// tool prints in those languages, without it.
+enum class Profile { Zh, En, Other, De, Es, Fr };
+
+// "zh", "en", "de", "es", "fr"; anything else is Other ("other").
+Profile ProfileFromName(std::string_view name);
+const char* ProfileName(Profile profile);
 
 struct Plan {
     std::string guid;

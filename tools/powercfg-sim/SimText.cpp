@@ -29,11 +29,42 @@ const ProfileTexts& TextsFor(Profile profile) {
                                     "Höchstleistung",
                                     "Ultimative Leistung",
                                     "Schema "};
+    // The real tool's labels: no "GUID:" in any of them.
+    static const ProfileTexts de{"Vorhandene Energieschemas (* Aktiv)",
+                                 "GUID des Energieschemas:",
+                                 other.invalidParameters,
+                                 other.saverName,
+                                 other.balancedName,
+                                 other.highPerformanceName,
+                                 other.ultimateName,
+                                 other.extraNamePrefix};
+    static const ProfileTexts es{"Combinaciones de energía existentes (* Activo)",
+                                 "GUID de plan de energía:",
+                                 "Parámetros no válidos -- pruebe \"/?\" para obtener ayuda",
+                                 "Economizador",
+                                 "Equilibrado",
+                                 "Alto rendimiento",
+                                 "Máximo rendimiento",
+                                 "Combinación "};
+    static const ProfileTexts fr{"Modes de gestion de l'alimentation existants (* Actif)",
+                                 "GUID du mode de gestion de l'alimentation :",
+                                 "Paramètres non valides -- essayez \"/?\" pour obtenir de l'aide",
+                                 "Économies d'énergie",
+                                 "Utilisation normale",
+                                 "Performances élevées",
+                                 "Performances optimales",
+                                 "Mode "};
     switch (profile) {
     case Profile::En:
         return en;
     case Profile::Other:
         return other;
+    case Profile::De:
+        return de;
+    case Profile::Es:
+        return es;
+    case Profile::Fr:
+        return fr;
     default:
         return zh;
     }

@@ -48,6 +48,54 @@ TEST(GuidFromLine, RejectsShortOrUnterminatedTokensAndLeavesTheGuidAlone) {
     EXPECT_EQ(guid, L"123456789");
 }
 
+// Lines without "GUID:" yield their first free-standing 8-4-4-4-12 hex token.
+TEST(GuidFromLine, LabelsWithoutTheMarkerYieldTheFirstGuidShapedToken) {
+    const struct {
+        const wchar_t* line;
+        const wchar_t* guid; // null: none found
+    } cases[] = {
+        {L"GUID des Energieschemas: 381b4222-f694-41f0-9685-ff5bb260df2e  (Ausbalanciert) *",
+         kBalanced},
+        {L"GUID de plan de energía: 8c5e7fda-e8bf-4a96-9a85-a6e23a8c635c  (Alto rendimiento)", kHigh},
+        {L"GUID du mode de gestion de l'alimentation : a1841308-3541-4fab-bc81-f71556f20b4a  "
+         L"(Économies d'énergie)",
+         kSaver},
+        // Unterminated, upper or mixed case: taken as printed.
+        {L"GUID des Energieschemas: 381b4222-f694-41f0-9685-ff5bb260df2e", kBalanced},
+        {L"x 8C5E7FDA-E8BF-4A96-9A85-A6E23A8C635C y", L"8C5E7FDA-E8BF-4A96-9A85-A6E23A8C635C"},
+        {L"(aB12cD34-0000-4fFf-8aAa-00112233eEfF)", L"aB12cD34-0000-4fFf-8aAa-00112233eEfF"},
+        // Longer hex runs or touching hex digits and dashes: the later clean token wins.
+        {L"0381b4222-f694-41f0-9685-ff5bb260df2e 8c5e7fda-e8bf-4a96-9a85-a6e23a8c635c", kHigh},
+        {L"381b4222-f694-41f0-9685-ff5bb260df2ea 8c5e7fda-e8bf-4a96-9a85-a6e23a8c635c", kHigh},
+        {L"f-381b4222-f694-41f0-9685-ff5bb260df2e a1841308-3541-4fab-bc81-f71556f20b4a-0 "
+         L"8c5e7fda-e8bf-4a96-9a85-a6e23a8c635c",
+         kHigh},
+        // Nothing GUID-shaped.
+        {L"0381b4222-f694-41f0-9685-ff5bb260df2e", nullptr},
+        {L"381b4222-f694-41f0-9685-ff5bb260df2e0", nullptr},
+        {L"381b4222-f694-41f0-9685-ff5bb260df2", nullptr},
+        {L"381b4222f694-41f0-9685-ff5bb260df2e0a", nullptr},
+        {L"381b4222-f694-41f0-9685-ff5bb260dg2e", nullptr},
+        {L"Energieschema konnte nicht erstellt werden.", nullptr},
+        {L"", nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "line " << (&c - cases));
+        std::wstring guid = L"kept";
+        EXPECT_EQ(GuidFromLine(c.line, &guid), c.guid != nullptr);
+        EXPECT_EQ(guid, c.guid != nullptr ? c.guid : L"kept");
+    }
+}
+
+TEST(GuidFromLine, TheMarkerStillDecidesWhereItIsPresent) {
+    std::wstring guid = L"kept";
+    // After "GUID:" the old rule alone applies, even when a GUID stands elsewhere.
+    EXPECT_FALSE(GuidFromLine(L"381b4222-f694-41f0-9685-ff5bb260df2e GUID: 12345678 (x)", &guid));
+    EXPECT_EQ(guid, L"kept");
+    EXPECT_TRUE(GuidFromLine(L"Energieschema-GUID: not-a-guid-at-all  (x)", &guid));
+    EXPECT_EQ(guid, L"not-a-guid-at-all");
+}
+
 TEST(FindUltimateSchemeGuid, FindsThePlanByEitherName) {
     std::wstring guid;
     EXPECT_TRUE(FindUltimateSchemeGuid(kChineseList, &guid));
@@ -89,6 +137,28 @@ TEST(GetDuplicatedSchemeGuid, TakesTheFirstMarkerOfTheWholeOutput) {
     guid = L"kept";
     EXPECT_FALSE(GetDuplicatedSchemeGuid(L"Unable to create a new power scheme.\r\n", &guid));
     EXPECT_EQ(guid, L"kept");
+}
+
+TEST(GetDuplicatedSchemeGuid, LabelsWithoutTheMarkerYieldTheNewPlan) {
+    const std::wstring outputs[] = {
+        L"GUID des Energieschemas: 9d3e2f1a-0b4c-4d5e-8f60-718293a4b5c6  (Ultimative Leistung)\r\n",
+        L"GUID de plan de energía: 9d3e2f1a-0b4c-4d5e-8f60-718293a4b5c6  (Máximo rendimiento)\r\n",
+        L"GUID du mode de gestion de l'alimentation : 9d3e2f1a-0b4c-4d5e-8f60-718293a4b5c6  "
+        L"(Performances optimales)\r\n"};
+    for (const std::wstring& output : outputs) {
+        std::wstring guid;
+        EXPECT_TRUE(GetDuplicatedSchemeGuid(output, &guid));
+        EXPECT_EQ(guid, L"9d3e2f1a-0b4c-4d5e-8f60-718293a4b5c6");
+    }
+    // A list in such a language still finds no ultimate plan by name.
+    std::wstring guid = L"kept";
+    EXPECT_FALSE(FindUltimateSchemeGuid(
+        L"GUID des Energieschemas: 9d3e2f1a-0b4c-4d5e-8f60-718293a4b5c6  (Ultimative Leistung)",
+        &guid));
+    EXPECT_TRUE(FindUltimateSchemeGuid(
+        L"GUID des Energieschemas: 9d3e2f1a-0b4c-4d5e-8f60-718293a4b5c6  (Ultimate Performance)",
+        &guid));
+    EXPECT_EQ(guid, L"9d3e2f1a-0b4c-4d5e-8f60-718293a4b5c6");
 }
 
 TEST(IsSchemeActive, OnlyAStarOnThePlansOwnLineCounts) {

@@ -64,6 +64,22 @@ TEST(SimCommand, DuplicateTemplatesAndGivenGuids) {
     SimState other = ParseState("profile=other\n");
     EXPECT_EQ(Execute(other, ParseCommand({"-duplicatescheme", kTemplate}), kFresh).output,
               "Energieschema-GUID: " + kFresh + "  (Ultimative Leistung)\r\n");
+    // The real labels of these languages carry no "GUID:"; the profile survives a write-back.
+    const struct {
+        const char* profile;
+        std::string line;
+    } labels[] = {
+        {"de", "GUID des Energieschemas: " + kFresh + "  (Ultimative Leistung)\r\n"},
+        {"es", "GUID de plan de energía: " + kFresh + "  (Máximo rendimiento)\r\n"},
+        {"fr", "GUID du mode de gestion de l'alimentation : " + kFresh +
+                   "  (Performances optimales)\r\n"},
+    };
+    for (const auto& l : labels) {
+        SimState lang = ParseState(FormatState(ParseState(std::string("profile=") + l.profile)));
+        EXPECT_EQ(ProfileName(lang.profile), std::string(l.profile));
+        EXPECT_EQ(Execute(lang, ParseCommand({"-duplicatescheme", kTemplate}), kFresh).output,
+                  l.line);
+    }
 
     // Modern standby: the copy is made but, like every plan but Balanced, cannot be reached.
     SimState standby = ParseState("modern_standby=1\n");

@@ -175,9 +175,9 @@ TEST_F(PngButtonTest, RestingPointerShowsHoverAndLeavingShowsNormal) {
     EXPECT_EQ(Shows(Redrawn(m_window)), kNormal);
     const POINT centre = OnScreen(m_window, 13, 17);
     ::SetCursorPos(centre.x, centre.y);
-    EXPECT_TRUE(PumpUntil([&] { return Shows(Painted(m_window)) == kHover; }, 3000));
+    EXPECT_TRUE(PumpUntil([&] { return Shows(Painted(m_window)) == kHover; }));
     ParkCursor();
-    EXPECT_TRUE(PumpUntil([&] { return Shows(Painted(m_window)) == kNormal; }, 3000));
+    EXPECT_TRUE(PumpUntil([&] { return Shows(Painted(m_window)) == kNormal; }));
 }
 
 } // namespace

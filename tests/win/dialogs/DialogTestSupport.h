@@ -14,6 +14,7 @@
 
 #include "framework/WinApp.h"
 #include "framework/Wnd.h"
+#include "win/support/Pump.h"
 
 namespace halvane::test {
 

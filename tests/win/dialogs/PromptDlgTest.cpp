@@ -21,7 +21,7 @@ protected:
             [&] {
                 return ::IsWindowVisible(dialog.GetSafeHwnd()) && dialog.GetChildDlg() != nullptr;
             },
-            5000, "the prompt to show");
+            kPatienceMs, "the prompt to show");
         script.Do([&] {
             HWND inner = dialog.GetChildDlg()->GetSafeHwnd();
             check(dialog.GetSafeHwnd(), inner);

@@ -93,9 +93,15 @@ TEST_F(SkinFrameTest, PromptPairAtScaleOneLiesCentredOverItsOwner) {
     const long gdiBefore = fw::GdiObjectCounter::Live();
     TestFrameDlg dialog(kPromptPair, m_log);
     ModalScript script;
-    script.WaitFor([&] { return ::IsWindowVisible(dialog.GetSafeHwnd()) != FALSE; }, 5000,
+    script.WaitFor([&] { return ::IsWindowVisible(dialog.GetSafeHwnd()) != FALSE; }, kPatienceMs,
                    "the outer to show");
-    script.Pause(300); // the window system settles the stacking of both windows
+    // The window system settles the stacking of both windows.
+    script.WaitFor(
+        [&] {
+            HWND inner = dialog.ChildHwnd();
+            return inner != nullptr && ::IsWindowVisible(inner) && Above(inner, dialog.GetSafeHwnd());
+        },
+        kPatienceMs, "the inner to show above the outer");
     script.Do([&] {
         HWND outer = dialog.GetSafeHwnd();
         HWND inner = dialog.ChildHwnd();
@@ -128,7 +134,7 @@ TEST_F(SkinFrameTest, PromptPairAtOneAndAHalf) {
     TestFrameDlg dialog(kPromptPair, m_log);
     dialog.m_fScale = 1.5f;
     ModalScript script;
-    script.WaitFor([&] { return ::IsWindowVisible(dialog.GetSafeHwnd()) != FALSE; }, 5000,
+    script.WaitFor([&] { return ::IsWindowVisible(dialog.GetSafeHwnd()) != FALSE; }, kPatienceMs,
                    "the outer to show");
     script.Do([&] {
         HWND inner = dialog.ChildHwnd();
@@ -157,7 +163,7 @@ TEST_F(SkinFrameTest, PromptPairAtOneAndAHalf) {
 TEST_F(SkinFrameTest, InnerFollowsTheOuterUntilTheFirstCaptionDragThenTheOuterFollows) {
     TestFrameDlg dialog(kPromptPair, m_log);
     ModalScript script;
-    script.WaitFor([&] { return ::IsWindowVisible(dialog.GetSafeHwnd()) != FALSE; }, 5000,
+    script.WaitFor([&] { return ::IsWindowVisible(dialog.GetSafeHwnd()) != FALSE; }, kPatienceMs,
                    "the outer to show");
     script.Do([&] {
         HWND outer = dialog.GetSafeHwnd();
@@ -196,7 +202,7 @@ TEST_F(SkinFrameTest, InnerFollowsTheOuterUntilTheFirstCaptionDragThenTheOuterFo
 TEST_F(SkinFrameTest, ProgressPairHasNoCaptionStrip) {
     TestFrameDlg dialog(kExecutePromptPair, m_log);
     ModalScript script;
-    script.WaitFor([&] { return ::IsWindowVisible(dialog.GetSafeHwnd()) != FALSE; }, 5000,
+    script.WaitFor([&] { return ::IsWindowVisible(dialog.GetSafeHwnd()) != FALSE; }, kPatienceMs,
                    "the outer to show");
     script.Do([&] {
         HWND outer = dialog.GetSafeHwnd();
@@ -218,7 +224,7 @@ TEST_F(SkinFrameTest, ProgressPairHasNoCaptionStrip) {
 TEST_F(SkinFrameTest, EnterAndEscapeInEitherWindowEndNothing) {
     TestFrameDlg dialog(kPromptPair, m_log);
     ModalScript script;
-    script.WaitFor([&] { return ::IsWindowVisible(dialog.GetSafeHwnd()) != FALSE; }, 5000,
+    script.WaitFor([&] { return ::IsWindowVisible(dialog.GetSafeHwnd()) != FALSE; }, kPatienceMs,
                    "the outer to show");
     script.Do([&] {
         for (HWND target : {dialog.ChildHwnd(), dialog.GetSafeHwnd()}) {
@@ -239,10 +245,10 @@ TEST_F(SkinFrameTest, EnterAndEscapeInEitherWindowEndNothing) {
 TEST_F(SkinFrameTest, WindowManagerCloseOfThePromptInnerClosesThePair) {
     TestFrameDlg dialog(kPromptPair, m_log);
     ModalScript script;
-    script.WaitFor([&] { return ::IsWindowVisible(dialog.GetSafeHwnd()) != FALSE; }, 5000,
+    script.WaitFor([&] { return ::IsWindowVisible(dialog.GetSafeHwnd()) != FALSE; }, kPatienceMs,
                    "the outer to show");
     script.Do([&] { ::PostMessageW(dialog.ChildHwnd(), WM_SYSCOMMAND, SC_CLOSE, 0); });
-    script.Pause(3000);
+    script.Pause(kPatienceMs);
     script.Do([&] { dialog.EndDialog(-1); }); // only if the close did nothing
     script.Start([&dialog] { dialog.EndDialog(-99); });
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
@@ -261,7 +267,7 @@ TEST_F(SkinFrameTest, MissingBackgroundLeavesTheControlsUnplaced) {
     params.backgroundPng = 9999;
     TestFrameDlg dialog(params, m_log);
     ModalScript script;
-    script.WaitFor([&] { return ::IsWindowVisible(dialog.GetSafeHwnd()) != FALSE; }, 5000,
+    script.WaitFor([&] { return ::IsWindowVisible(dialog.GetSafeHwnd()) != FALSE; }, kPatienceMs,
                    "the outer to show");
     script.Do([&] {
         EXPECT_TRUE(::IsWindowVisible(dialog.ChildHwnd()));

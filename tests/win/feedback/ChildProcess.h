@@ -13,7 +13,8 @@ struct ChildResult {
 };
 
 // commandLine as for CreateProcessW; the child inherits this process's environment.
-ChildResult RunChild(const std::wstring& commandLine, unsigned long timeoutMs = 60000);
+// The default limit is generous: it only stops a child that hangs.
+ChildResult RunChild(const std::wstring& commandLine, unsigned long timeoutMs = 300000);
 
 // Folder of the running test executable, without a trailing backslash.
 std::wstring ThisExecutableFolder();

@@ -47,7 +47,7 @@ bool WaitForStart() {
         ::OpenSemaphoreW(SEMAPHORE_MODIFY_STATE, FALSE, L"Local\\HalvaneAppendReady");
     const HANDLE go = ::OpenEventW(SYNCHRONIZE, FALSE, L"Local\\HalvaneAppendGo");
     const bool ok = ready != nullptr && go != nullptr && ::ReleaseSemaphore(ready, 1, nullptr) &&
-                    ::WaitForSingleObject(go, 30000) == WAIT_OBJECT_0;
+                    ::WaitForSingleObject(go, 240000) == WAIT_OBJECT_0;
     if (ready != nullptr)
         ::CloseHandle(ready);
     if (go != nullptr)

@@ -128,8 +128,9 @@ TEST(FeedbackRecordsTwoProcesses, NoRecordIsLostOrTorn) {
                                      L" " + std::to_wstring(kEach);
         children[i] = std::thread([&results, i, command] { results[i] = RunChild(command); });
     }
-    const bool bothReady = ::WaitForSingleObject(ready.get(), 30000) == WAIT_OBJECT_0 &&
-                           ::WaitForSingleObject(ready.get(), 30000) == WAIT_OBJECT_0;
+    // Starting a process under Wine on a busy machine can take many seconds.
+    const bool bothReady = ::WaitForSingleObject(ready.get(), 120000) == WAIT_OBJECT_0 &&
+                           ::WaitForSingleObject(ready.get(), 120000) == WAIT_OBJECT_0;
     ::SetEvent(go.get());
     for (std::thread& t : children)
         t.join();

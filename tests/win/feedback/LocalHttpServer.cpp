@@ -101,7 +101,8 @@ void LocalHttpServer::Handle(SOCKET client) {
     ::WSAEventSelect(client, nullptr, 0);
     u_long blocking = 0;
     ::ioctlsocket(client, FIONBIO, &blocking);
-    DWORD timeoutMs = 3000;
+    // Generous: the client sends its request at once, however loaded the machine is.
+    DWORD timeoutMs = 30000;
     ::setsockopt(client, SOL_SOCKET, SO_RCVTIMEO, reinterpret_cast<const char*>(&timeoutMs),
                  sizeof timeoutMs);
 
@@ -118,11 +119,12 @@ void LocalHttpServer::Handle(SOCKET client) {
         m_requests.push_back(head);
     }
     if (m_mode == Mode::Silent) {
-        // Hold the connection open without a word until the client gives up or the test ends.
+        // Hold the connection open without a word until the client gives up or the test ends;
+        // far longer than any test's bound, so a client without a time-out is caught.
         HANDLE closed = ::CreateEventW(nullptr, FALSE, FALSE, nullptr);
         if (closed != nullptr && ::WSAEventSelect(client, closed, FD_CLOSE) == 0) {
             const HANDLE events[2] = {m_stopEvent, closed};
-            ::WaitForMultipleObjects(2, events, FALSE, 10000);
+            ::WaitForMultipleObjects(2, events, FALSE, 120000);
         }
         if (closed != nullptr)
             ::CloseHandle(closed);

@@ -20,6 +20,11 @@ protected:
     static int InterNetState() { return Entry<feedback::GetInterNetStateFn>("GetInterNetState")(); }
 };
 
+// The library gives up on a silent or absent server within a few half-second steps; the bound
+// only has to tell that from waiting for the server (which holds on for two minutes) or for
+// the system's own time-outs of half a minute and more, on however loaded a machine.
+constexpr ULONGLONG kGivesUpWithinMs = 20000;
+
 TEST_F(UpdateQuestion, StrictlyNewerVersionAnswers3) {
     LocalHttpServer server(LocalHttpServer::Mode::Answer,
                            LocalHttpServer::Ok("; family\r\n[20001]\r\nversion=9.9\r\n"
@@ -65,7 +70,7 @@ TEST_F(UpdateQuestion, ServerDownIsNotNewerAndNotReachable) {
     const ULONGLONG start = ::GetTickCount64();
     EXPECT_EQ(IsNewVersion(), 0);
     EXPECT_EQ(InterNetState(), 0);
-    EXPECT_LT(::GetTickCount64() - start, 10000u);
+    EXPECT_LT(::GetTickCount64() - start, kGivesUpWithinMs);
 }
 
 TEST_F(UpdateQuestion, ServerThatNeverAnswersDoesNotHoldTheCaller) {
@@ -74,11 +79,11 @@ TEST_F(UpdateQuestion, ServerThatNeverAnswersDoesNotHoldTheCaller) {
     WriteConfig(UpdateAt(server.Port()));
     ULONGLONG start = ::GetTickCount64();
     EXPECT_EQ(IsNewVersion(), 0);
-    EXPECT_LT(::GetTickCount64() - start, 5000u);
+    EXPECT_LT(::GetTickCount64() - start, kGivesUpWithinMs);
     EXPECT_EQ(server.Requests().size(), 1u); // it did ask
     start = ::GetTickCount64();
     EXPECT_EQ(InterNetState(), 0);
-    EXPECT_LT(::GetTickCount64() - start, 5000u);
+    EXPECT_LT(::GetTickCount64() - start, kGivesUpWithinMs);
 }
 
 TEST_F(UpdateQuestion, AnyHttpAnswerMeansReachable) {

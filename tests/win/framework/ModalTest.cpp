@@ -261,7 +261,7 @@ TEST_F(ModalTest, EndRequestedByAMessageFromAnotherThreadWakesTheLoop) {
             ::SendMessageW(hwnd, kEndFromThread, 9, 0);
         });
     });
-    // Without a wake-up the loop would sleep until the 10 s watchdog ends it with -99.
+    // Without a wake-up the loop would sleep until the watchdog ends it with -99.
     EXPECT_EQ(dialog.DoModal(), 9);
     worker.join();
 }

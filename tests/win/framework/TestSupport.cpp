@@ -18,7 +18,7 @@ const fw::MessageTable& ScriptedDialog::Messages() noexcept {
 
 BOOL ScriptedDialog::OnInitDialog() noexcept {
     CDialog::OnInitDialog();
-    SetTimer(kWatchdogTimer, 10000);
+    SetTimer(kWatchdogTimer, 60000);
     Start();
     return TRUE;
 }

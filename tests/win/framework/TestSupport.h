@@ -20,8 +20,8 @@ namespace halvane::test {
 bool CreatePopup(CWnd& window, const RECT& rect, bool visible, CWnd* owner = nullptr);
 
 // Runs its steps one after the other inside the modal loop (each step is a posted message, so
-// messages a step posts are handled before the next step). Ends with -99 after 10 s so a broken
-// loop fails the test instead of hanging it.
+// messages a step posts are handled before the next step). Ends with -99 after 60 s so a broken
+// loop fails the test instead of hanging it (a loaded machine is slow, never that slow).
 class ScriptedDialog : public CDialog {
 public:
     using Step = std::function<void(ScriptedDialog&)>;

@@ -2,6 +2,7 @@
 // window that lives on a thread of its own; the hook runs on this thread (which installed it)
 // and posts to a target window of this thread.
 #include "panel/MouseHook.h"
+#include "win/support/Pump.h"
 
 #include <gtest/gtest.h>
 
@@ -126,7 +127,7 @@ private:
         const int releasesExpected = static_cast<int>(m_inputs.size() / 2);
         m_sent = ::SendInput(static_cast<UINT>(m_inputs.size()), m_inputs.data(), sizeof(INPUT)) ==
                  m_inputs.size();
-        const DWORD deadline = ::GetTickCount() + 10000;
+        const DWORD deadline = ::GetTickCount() + halvane::test::kPatienceMs;
         MSG msg;
         while (
             m_sent &&
@@ -163,7 +164,8 @@ protected:
     // the hook (called on this thread) and the target's messages are handled.
     PressedCounts Press(const std::vector<INPUT>& inputs) {
         PressedWindowThread pressed(inputs);
-        const DWORD deadline = ::GetTickCount() + 15000;
+        // Longer than the pressed window's own deadline, so that one gives up first.
+        const DWORD deadline = ::GetTickCount() + 2 * halvane::test::kPatienceMs;
         const HANDLE done = pressed.Done();
         for (;;) {
             const DWORD r = ::MsgWaitForMultipleObjects(1, &done, FALSE, 100, QS_ALLINPUT);

@@ -1,5 +1,6 @@
 // The installed powercfg.exe as the engine sees it: bytes through a pipe, state file on disk.
 #include "SimRun.h"
+#include "win/support/Pump.h"
 
 #include <gtest/gtest.h>
 
@@ -126,6 +127,21 @@ TEST(PowercfgSim, OtherProfilesAndUnencodableLetters) {
     // Code page 936 has no "ö": it arrives as '?', not as a look-alike.
     EXPECT_NE(list.find("Energieschema-GUID: " + kHigh + "  (H?chstleistung) *\r\n"),
               std::string::npos);
+
+    // The labels without "GUID:"; GBK has the lower-case accented letters (pinyin), not "É".
+    const struct {
+        const char* profile;
+        std::string line;
+    } labels[] = {
+        {"de", "GUID des Energieschemas: " + kHigh + "  (H?chstleistung) *\r\n"},
+        {"es", "GUID de plan de energ\xA8\xAA" "a: " + kHigh + "  (Alto rendimiento) *\r\n"},
+        {"fr", "GUID du mode de gestion de l'alimentation : " + kSaver +
+                   "  (?conomies d'\xA8\xA6nergie)\r\n"},
+    };
+    for (const auto& l : labels) {
+        state.Write(std::string("profile=") + l.profile + "\nactive=" + kHigh + "\n");
+        EXPECT_NE(Powercfg("/l").bytes.find(l.line), std::string::npos) << l.profile;
+    }
 }
 
 TEST(PowercfgSim, SplitMbcsTearsTheFirstCharacterAcrossReads) {
@@ -193,7 +209,8 @@ TEST(PowercfgSim, ARunWaitsWhileAnotherHoldsTheStateFile) {
     UnlockFileEx(file, 0, 0xFFFFFFFF, 0xFFFFFFFF, &at);
     CloseHandle(file);
 
-    EXPECT_EQ(WaitForSingleObject(process, 10000), static_cast<DWORD>(WAIT_OBJECT_0));
+    EXPECT_EQ(WaitForSingleObject(process, halvane::test::kPatienceMs),
+              static_cast<DWORD>(WAIT_OBJECT_0));
     DWORD code = 99;
     GetExitCodeProcess(process, &code);
     CloseHandle(process);

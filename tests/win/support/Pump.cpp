@@ -19,8 +19,8 @@ bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
         const ULONGLONG now = ::GetTickCount64();
         if (now >= deadline)
             return false;
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(deadline - now),
-                                    QS_ALLINPUT);
+        const ULONGLONG slice = deadline - now < 100 ? deadline - now : 100;
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(slice), QS_ALLINPUT);
     }
 }
 
