@@ -1,6 +1,14 @@
 #include "app/HalvaneDlg.h"
 
+#include <string>
+
+#include "app/AboutDlg.h"
 #include "app/MainWindowPlacement.h"
+#include "app/RemoveToolFolder.h"
+#include "controls/PngResource.h"
+#include "dialogs/LayeredSkin.h"
+#include "dialogs/ProblemSolvingFeedbackDlg.h"
+#include "framework/PaintDC.h"
 
 namespace halvane {
 
@@ -14,11 +22,20 @@ int ScreenLogPixelsY() noexcept {
         ::ReleaseDC(nullptr, screen);
     return dpi;
 }
+
+RECT ToRect(const fw::IntRect& r) noexcept {
+    return {r.left, r.top, r.right, r.bottom};
+}
 } // namespace
 
 const fw::MessageTable& CHalvaneDlg::Messages() noexcept {
     static const fw::MessageEntry entries[] = {
+        fw::OnMessage<WM_SYSCOMMAND, &CHalvaneDlg::OnSysCommand>(),
+        fw::OnMessage<WM_PAINT, &CHalvaneDlg::OnPaint>(),
+        fw::OnMessage<WM_QUERYDRAGICON, &CHalvaneDlg::OnQueryDragIcon>(),
         fw::OnMessage<WM_DESTROY, &CHalvaneDlg::OnDestroy>(),
+        fw::OnMessage<WM_MOVE, &CHalvaneDlg::OnMove>(),
+        fw::OnMessage<WM_CLOSE, &CHalvaneDlg::OnClose>(),
     };
     static const fw::MessageTable table{&CDialog::Messages(), entries};
     return table;
@@ -33,6 +50,7 @@ CHalvaneDlg::~CHalvaneDlg() = default;
 BOOL CHalvaneDlg::OnInitDialog() noexcept {
     CDialog::OnInitDialog();
 
+    AddAboutMenuEntry();
     SetIcon(m_hIcon, TRUE);
     SetIcon(m_hIcon, FALSE);
     SetWindowText(kMainWindowTitle);
@@ -41,14 +59,50 @@ BOOL CHalvaneDlg::OnInitDialog() noexcept {
     const fw::IntRect target = MainWindowTarget(::GetSystemMetrics(SM_CXSCREEN),
                                                 ::GetSystemMetrics(SM_CYSCREEN), m_fScale);
 
+    // No template carries the layered bit: it is toggled on here.
+    const LONG exStyle = ::GetWindowLongW(GetSafeHwnd(), GWL_EXSTYLE);
+    ::SetWindowLongW(GetSafeHwnd(), GWL_EXSTYLE, exStyle ^ WS_EX_LAYERED);
+    if (!m_pBkImage) {
+        Gdiplus::Image* image = nullptr;
+        if (LoadPngFromResource(&image, IDB_MAIN_FRAME) == 0)
+            return TRUE; // never painted, no panel: only the taskbar entry can close it
+        m_pBkImage.reset(image);
+    }
+    // Pushed once: the skin has no state to show.
+    UpdateLayeredSkin(GetSafeHwnd(), *m_pBkImage, target.Width(), target.Height(), false);
+
     // The panel's start-up checks run inside Create and may end the process there.
     m_pPanel = std::make_unique<CTorvelDlg>();
     m_pPanel->m_fScale = m_fScale;
     m_pPanel->Create(IDD_TORVEL_DIALOG, this);
-    const fw::IntRect panel = PanelRectInFrame(target, m_fScale);
-    m_pPanel->MoveWindow(panel.left, panel.top, panel.Width(), panel.Height(), TRUE);
+    // The panel's own move brings this window around it (FollowChild).
+    m_pPanel->MoveWindow(ToRect(PanelRectInFrame(target, m_fScale)), TRUE);
     m_pPanel->ShowWindow(SW_SHOW);
     return TRUE;
+}
+
+void CHalvaneDlg::AddAboutMenuEntry() noexcept {
+    const HMENU menu = GetSystemMenu(FALSE);
+    if (menu == nullptr)
+        return;
+    const wchar_t* text = nullptr;
+    // Length 0 for a missing string: the entry is left out.
+    const int length = ::LoadStringW(::GetModuleHandleW(nullptr), IDS_ABOUTBOX,
+                                     reinterpret_cast<LPWSTR>(&text), 0);
+    if (length <= 0 || text == nullptr)
+        return;
+    try {
+        const std::wstring about(text, static_cast<size_t>(length));
+        ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+        ::AppendMenuW(menu, MF_STRING, kAboutCommand, about.c_str());
+    } catch (...) {
+    }
+}
+
+LRESULT CHalvaneDlg::FollowChild(int left, int top, int right, int bottom) noexcept {
+    m_bMoveChild = false;
+    MoveWindow(ToRect(FrameAroundPanel({left, top, right, bottom}, m_fScale)), TRUE);
+    return 0;
 }
 
 BOOL CHalvaneDlg::PreTranslateMessage(MSG* msg) noexcept {
@@ -58,9 +112,59 @@ BOOL CHalvaneDlg::PreTranslateMessage(MSG* msg) noexcept {
     return CDialog::PreTranslateMessage(msg);
 }
 
+void CHalvaneDlg::OnSysCommand(UINT nID, LPARAM) noexcept {
+    if ((nID & 0xFFF0) != kAboutCommand) {
+        Default(); // minimise, restore and close from the taskbar's window menu
+        return;
+    }
+    // Disabled while a modal dialog or a mode change runs: no second modal loop on top of it.
+    if (!IsWindowEnabled())
+        return;
+    CAboutDlg about(this);
+    about.DoModal();
+}
+
+void CHalvaneDlg::OnPaint() noexcept {
+    if (!IsIconic()) {
+        Default();
+        return;
+    }
+    CPaintDC dc(GetSafeHwnd());
+    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), 0);
+    RECT client{};
+    GetClientRect(&client);
+    const int x = (client.right - client.left - ::GetSystemMetrics(SM_CXICON) + 1) / 2;
+    const int y = (client.bottom - client.top - ::GetSystemMetrics(SM_CYICON) + 1) / 2;
+    ::DrawIcon(dc, x, y, m_hIcon);
+}
+
+HCURSOR CHalvaneDlg::OnQueryDragIcon() noexcept {
+    return static_cast<HCURSOR>(m_hIcon);
+}
+
+void CHalvaneDlg::OnMove(int x, int y) noexcept {
+    // Positions start at the panel (FollowChild); this window never moves it.
+    CWnd::OnMove(x, y);
+}
+
+void CHalvaneDlg::OnClose() noexcept {
+    // A close that arrives while a modal dialog or a mode change holds the tool (the system
+    // menu or taskbar can still send one) would tear the panel down under it: ignored.
+    if (!IsWindowEnabled())
+        return;
+    if (m_pPanel) {
+        CProblemSolvingFeedbackDlg question;
+        question.SetFeedbackDll(m_pPanel->GetFeedbackDll());
+        question.DoModal();
+    }
+    Default(); // the dialog manager ends the modal loop
+}
+
 void CHalvaneDlg::OnDestroy() noexcept {
     CWnd::OnDestroy();
+    m_pBkImage.reset();
     m_pPanel.reset();
+    RemoveToolFolder();
 }
 
 } // namespace halvane

@@ -33,4 +33,11 @@ fw::IntRect PanelRectInFrame(const fw::IntRect& frame, float scale) noexcept {
     return fw::IntRect{x, y, x + width, y + height};
 }
 
+fw::IntRect FrameAroundPanel(const fw::IntRect& panel, float scale) noexcept {
+    return fw::IntRect{panel.left - Trunc(kPanelInsetLeft * scale),
+                       panel.top - Trunc(kPanelInsetTop * scale),
+                       panel.right + Trunc(kPanelInsetRight * scale),
+                       panel.bottom + Trunc(kPanelInsetBottom * scale)};
+}
+
 } // namespace halvane

@@ -25,4 +25,7 @@ fw::IntRect MainWindowTarget(int screenWidth, int screenHeight, float scale) noe
 // The panel inside the frame: the insets times the scale.
 fw::IntRect PanelRectInFrame(const fw::IntRect& frame, float scale) noexcept;
 
+// The frame around a panel lying at `panel`: the insets times the scale, each truncated.
+fw::IntRect FrameAroundPanel(const fw::IntRect& panel, float scale) noexcept;
+
 } // namespace halvane

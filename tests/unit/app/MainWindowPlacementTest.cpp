@@ -76,5 +76,26 @@ TEST(PanelRectInFrame, NegativeCornerTruncatesTowardZero) {
     EXPECT_EQ(r.top, -4);   // -10 + 6
 }
 
+TEST(FrameAroundPanel, GivesBackTheFrameThePanelWasPlacedIn) {
+    struct Case {
+        float scale;
+        int screenWidth, screenHeight;
+    } const cases[] = {{1.0f, 1280, 1024}, {2.0f, 2560, 1600}, {3.0f, 3840, 2160}};
+    for (const Case& c : cases) {
+        const fw::IntRect frame = MainWindowTarget(c.screenWidth, c.screenHeight, c.scale);
+        const fw::IntRect around = FrameAroundPanel(PanelRectInFrame(frame, c.scale), c.scale);
+        EXPECT_EQ(around.left, frame.left) << c.scale;
+        EXPECT_EQ(around.top, frame.top) << c.scale;
+        EXPECT_EQ(around.right, frame.right) << c.scale;
+        EXPECT_EQ(around.bottom, frame.bottom) << c.scale;
+    }
+    // A dragged panel: each inset truncated on its own (1.5 * 5 = 7.5 -> 7, 1.5 * 7 = 10.5 -> 10).
+    const fw::IntRect r = FrameAroundPanel(fw::IntRect{100, 100, 700, 1000}, 1.5f);
+    EXPECT_EQ(r.left, 93);
+    EXPECT_EQ(r.top, 94);
+    EXPECT_EQ(r.right, 707);
+    EXPECT_EQ(r.bottom, 1010);
+}
+
 } // namespace
 } // namespace halvane
