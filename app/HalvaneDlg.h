@@ -1,8 +1,14 @@
-// CHalvaneDlg: the main window, run modally by the application. It works out the display scale,
-// creates the main panel over its face and owns it. The window's title is what the taskbar shows.
+// CHalvaneDlg: the main window, run modally by the application. It shows the outer skin frame
+// with per-pixel alpha, works out the display scale, creates the main panel over its face, places
+// itself around the panel whenever the panel moves, asks the feedback question on close and
+// starts the removal of the tool's folder when it is destroyed. Its title is what the taskbar
+// shows.
 #pragma once
 
 #include <windows.h>
+
+#include <objidl.h>
+#include <gdiplus.h>
 
 #include <memory>
 
@@ -15,6 +21,9 @@ namespace halvane {
 
 class CHalvaneDlg : public CDialog, public CPanelHost {
 public:
+    // The system menu's About entry.
+    static constexpr UINT kAboutCommand = 0x0010;
+
     CHalvaneDlg() noexcept;
     ~CHalvaneDlg() override;
 
@@ -32,11 +41,21 @@ protected:
     BOOL OnInitDialog() noexcept override;
 
 private:
+    void AddAboutMenuEntry() noexcept;
+
+    void OnSysCommand(UINT nID, LPARAM lParam) noexcept;
+    void OnPaint() noexcept;
+    HCURSOR OnQueryDragIcon() noexcept;
     void OnDestroy() noexcept;
+    void OnMove(int x, int y) noexcept;
+    void OnClose() noexcept;
     LRESULT OnWindowPosChanged(WPARAM wParam, LPARAM lParam) noexcept;
 
     HICON m_hIcon = nullptr; // shared icon from LoadIcon: never destroyed
+    std::unique_ptr<Gdiplus::Image> m_pBkImage;
     std::unique_ptr<CTorvelDlg> m_pPanel;
+    // The main window never moves the panel: positions start at the panel.
+    bool m_bMoveChild = false;
 };
 
 } // namespace halvane

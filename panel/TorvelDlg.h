@@ -49,6 +49,9 @@ public:
     // the panel creates.
     float m_fScale = 1.0f;
 
+    // The loaded feedback library; the main window hands it to the feedback question.
+    CFeedbackDll* GetFeedbackDll() noexcept { return &m_feedbackDll; }
+
     DECLARE_MESSAGE_TABLE()
 
 protected:
