@@ -71,6 +71,28 @@ void AddVariable(std::vector<std::wstring>& places, const wchar_t* name) {
         places.push_back(ComparableForm(value));
 }
 
+// The folder as rmdir gets it. A folder too long for the plain form is given by its short name
+// when that fits (Wine's cmd removes nothing longer), else by its \\?\ form.
+std::wstring RmdirForm(const std::wstring& folder) {
+    if (folder.size() < kLongestPlainFolder)
+        return folder;
+    const std::wstring extended = fw::LongPathForm(folder, 0);
+    const DWORD n = ::GetShortPathNameW(extended.c_str(), nullptr, 0);
+    if (n > 0) {
+        std::wstring shortName(n, L'\0');
+        const DWORD m = ::GetShortPathNameW(extended.c_str(), shortName.data(), n);
+        shortName.resize(m < n ? m : 0);
+        // GetShortPathNameW keeps the \\?\ form it was given; the plain one is wanted.
+        if (shortName.compare(0, 8, L"\\\\?\\UNC\\") == 0)
+            shortName.replace(0, 8, L"\\\\");
+        else if (shortName.compare(0, 4, L"\\\\?\\") == 0)
+            shortName.erase(0, 4);
+        if (!shortName.empty() && shortName.size() < kLongestPlainFolder)
+            return shortName;
+    }
+    return fw::LongPathForm(folder, kLongestPlainFolder);
+}
+
 // The folder's parent: any profile root holds the profiles beside this one.
 std::wstring ParentOf(const std::wstring& folder) {
     const std::size_t slash = folder.rfind(L'\\');
@@ -127,7 +149,7 @@ RemovalStart StartToolFolderRemoval() noexcept {
         const std::wstring cmd = system + L"\\cmd.exe";
         std::wstring line = RemovalCommandLine(cmd);
         // The folder as the executable's path names it, so rmdir reaches exactly this one.
-        std::wstring environment = RemovalEnvironment(fw::LongPathForm(folder, kLongestPlainFolder), windows, system);
+        std::wstring environment = RemovalEnvironment(RmdirForm(folder), windows, system);
 
         STARTUPINFOW si = {};
         si.cb = sizeof si;

@@ -15,8 +15,6 @@
 
 namespace {
 
-using testing_win::RunChild;
-
 const std::wstring kBase = L"C:\\halvane-removal";
 
 std::wstring Long(const std::wstring& path) {
@@ -111,7 +109,7 @@ TEST(RemoveToolFolder, RemovesExactlyItsOwnFolderAndRefusesPlacesThatMustStay) {
         {kBase + L"\\x ^ y\\%HALVANE_DECOY% 100%!",
          true,
          {kBase + L"\\x", kBase + L"\\x ^ y\\decoy 100%!", kBase + L"\\x ^ y\\decoy 100"}},
-        {kBase + L"\\bang\\!HALVANE_DECOY!^!", true, {kBase + L"\\bang\\decoy^!", kBase + L"\\bang"}},
+        {kBase + L"\\bang\\!HALVANE_DECOY!^!", true, {kBase + L"\\bang\\decoy^!", kBase + L"\\bang\\^!", kBase + L"\\bang"}},
         {longFolder, true, {longParent, longParent + L"\\keep"}},
     };
 
@@ -126,8 +124,8 @@ TEST(RemoveToolFolder, RemovesExactlyItsOwnFolderAndRefusesPlacesThatMustStay) {
         const std::wstring copy = c.folder + L"\\removal-probe.exe";
         ASSERT_TRUE(::CopyFileW(probe.c_str(), Long(copy).c_str(), FALSE))
             << testing_win::Narrow(copy);
-        const auto run = RunChild(L"\"" + copy + L"\"");
-        ASSERT_TRUE(run.finished);
+        const auto run = testing_win::RunProgram(copy, L"");
+        ASSERT_TRUE(run.finished) << testing_win::Narrow(copy);
         EXPECT_EQ(run.output, c.removed ? "started\r\n" : "refused\r\n")
             << testing_win::Narrow(c.folder);
     }
