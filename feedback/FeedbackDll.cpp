@@ -1,5 +1,11 @@
 #include "feedback/FeedbackDll.h"
 
+#include "framework/LongPath.h"
+#include "framework/ModulePath.h"
+
+#include <new>
+#include <string>
+
 namespace {
 
 constexpr wchar_t kLibraryName[] = L"\\ArkwenFeedbackInformation.dll";
@@ -12,6 +18,18 @@ template <typename Fn> bool Resolve(HMODULE module, const char* name, Fn& slot) 
     return proc != nullptr;
 }
 
+// <exe folder>\ArkwenFeedbackInformation.dll from the whole path of the executable, however
+// long (a cut one would name some other folder); empty when it cannot be read whole.
+std::wstring LibraryPath() noexcept {
+    try {
+        const std::wstring folder = halvane::fw::ModuleFolder();
+        return folder.empty() ? std::wstring()
+                              : halvane::fw::LongPathForm(folder + kLibraryName, MAX_PATH);
+    } catch (const std::bad_alloc&) {
+        return {};
+    }
+}
+
 } // namespace
 
 CFeedbackDll::~CFeedbackDll() {
@@ -21,24 +39,10 @@ CFeedbackDll::~CFeedbackDll() {
 bool CFeedbackDll::Load() noexcept {
     Free();
 
-    wchar_t path[MAX_PATH] = {};
-    const DWORD length = ::GetModuleFileNameW(nullptr, path, MAX_PATH);
-    // A cut-off path would name some other folder: refuse rather than guess.
-    if (length == 0 || length >= MAX_PATH)
+    const std::wstring path = LibraryPath();
+    if (path.empty())
         return false;
-    wchar_t* lastSlash = nullptr;
-    for (wchar_t* p = path; *p != L'\0'; ++p) {
-        if (*p == L'\\')
-            lastSlash = p;
-    }
-    if (lastSlash == nullptr)
-        return false;
-    const std::size_t folderLength = static_cast<std::size_t>(lastSlash - path);
-    if (folderLength + (sizeof kLibraryName / sizeof kLibraryName[0]) > MAX_PATH)
-        return false;
-    ::lstrcpyW(lastSlash, kLibraryName);
-
-    m_hModule = ::LoadLibraryW(path);
+    m_hModule = ::LoadLibraryW(path.c_str());
     if (m_hModule == nullptr)
         return false;
 

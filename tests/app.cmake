@@ -1,7 +1,30 @@
 # Application shell: the main window's placement arithmetic natively; Halvane.exe end to end.
 halvane_native_test(app_unit_tests
-  SOURCES unit/app/MainWindowPlacementTest.cpp
+  SOURCES unit/app/MainWindowPlacementTest.cpp unit/app/SelfRemovalRulesTest.cpp
   LIBS halvane_app_core)
+
+if(HALVANE_WINDOWS)
+  # Copied into each folder the removal tests use.
+  add_executable(halvane_removal_probe win/app/RemovalProbe.cpp)
+  halvane_strict(halvane_removal_probe)
+  target_link_options(halvane_removal_probe PRIVATE -municode)
+  target_link_libraries(halvane_removal_probe PRIVATE halvane_selfremoval)
+
+  # Not halvane_win_test: the wrapper first checks that no profile link leaves the prefix.
+  add_executable(app_selfremoval_win_tests win/app/SelfRemovalTest.cpp win/feedback/CaseFolder.cpp
+                                           win/feedback/ChildProcess.cpp)
+  halvane_strict(app_selfremoval_win_tests)
+  target_include_directories(app_selfremoval_win_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+  target_link_libraries(app_selfremoval_win_tests PRIVATE GTest::gtest_main shell32 ole32)
+  add_dependencies(app_selfremoval_win_tests halvane_removal_probe)
+  if(HALVANE_RUN_WIN_TESTS)
+    add_test(NAME app_selfremoval_win_tests
+             COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/win/app/run-removal-tests.sh
+                     $<TARGET_FILE:app_selfremoval_win_tests>)
+    set_tests_properties(app_selfremoval_win_tests PROPERTIES FIXTURES_REQUIRED wine
+                         ENVIRONMENT HALVANE_WINEPREFIX=${HALVANE_WINEPREFIX} TIMEOUT 300)
+  endif()
+endif()
 
 # Debian's python3 carries PIL for the screenshots (this file is read before e2e.cmake).
 find_program(HALVANE_PYTHON3 NAMES python3 PATHS /usr/bin NO_DEFAULT_PATH)

@@ -16,6 +16,11 @@ struct ChildResult {
 // The default limit is generous: it only stops a child that hangs.
 ChildResult RunChild(const std::wstring& commandLine, unsigned long timeoutMs = 300000);
 
+// Runs "program" arguments. Wine's CreateProcessW cannot start a program whose path is longer
+// than MAX_PATH; under Wine such a program is started by the Wine loader on the Unix side.
+ChildResult RunProgram(const std::wstring& program, const std::wstring& arguments,
+                       unsigned long timeoutMs = 60000);
+
 // Folder of the running test executable, without a trailing backslash.
 std::wstring ThisExecutableFolder();
 

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
 #include <map>
 #include <string>
 
@@ -25,15 +27,18 @@ int Int(const Report& r, const std::string& key) {
     return it == r.end() ? -999 : std::stoi(it->second);
 }
 
-// Runs "probe loader" in a folder holding the probe and, if given, fake as the library.
-Report RunLoader(const std::wstring& caseName, const std::wstring& fake) {
+// Runs "probe loader" from folder, which holds the probe and, if given, fake as the library.
+Report RunLoaderIn(const std::wstring& folder, const std::wstring& fake) {
     const std::wstring here = testing_win::ThisExecutableFolder();
-    const CaseFolder folder(L"loader-" + caseName);
-    EXPECT_TRUE(folder.CopyIn(here + L"\\halvane_feedback_probe.exe", L"probe.exe"));
+    // \\?\ lets the copies reach folders longer than MAX_PATH.
+    const std::wstring target = L"\\\\?\\" + folder + L"\\";
+    EXPECT_TRUE(::CopyFileW((here + L"\\halvane_feedback_probe.exe").c_str(),
+                            (target + L"probe.exe").c_str(), FALSE));
     if (!fake.empty()) {
-        EXPECT_TRUE(folder.CopyIn(here + L"\\" + fake, L"ArkwenFeedbackInformation.dll"));
+        EXPECT_TRUE(::CopyFileW((here + L"\\" + fake).c_str(),
+                                (target + L"ArkwenFeedbackInformation.dll").c_str(), FALSE));
     }
-    const auto result = testing_win::RunChild(L"\"" + folder.File(L"probe.exe") + L"\" loader");
+    const auto result = testing_win::RunProgram(folder + L"\\probe.exe", L"loader");
     EXPECT_TRUE(result.finished);
     EXPECT_EQ(result.exitCode, 0u) << result.output;
     Report report;
@@ -43,6 +48,11 @@ Report RunLoader(const std::wstring& caseName, const std::wstring& fake) {
             report[line.substr(0, eq)] = line.substr(eq + 1);
     }
     return report;
+}
+
+Report RunLoader(const std::wstring& caseName, const std::wstring& fake) {
+    const CaseFolder folder(L"loader-" + caseName);
+    return RunLoaderIn(folder.Path(), fake);
 }
 
 // What each thin caller must return when its slot is set (fake answers) or null (0).
@@ -74,6 +84,21 @@ TEST(FeedbackDllLoad, CompleteLibraryResolvesAllNineAndPassesResultsThrough) {
     EXPECT_EQ(Int(r, "freed_loaded"), 0);
     EXPECT_EQ(Int(r, "freed_init"), 0);
     EXPECT_EQ(Int(r, "freed_ex"), 0);
+}
+
+// A path longer than MAX_PATH is read whole and the library beside the probe loads.
+TEST(FeedbackDllLoad, LoadsFromAFolderLongerThanMaxPath) {
+    const CaseFolder base(L"loader-long");
+    std::wstring folder = base.Path();
+    while (folder.size() < 300) {
+        folder += L"\\" + std::wstring(50, L'l');
+        ASSERT_TRUE(::CreateDirectoryW((L"\\\\?\\" + folder).c_str(), nullptr) ||
+                    ::GetLastError() == ERROR_ALREADY_EXISTS);
+    }
+    const Report r = RunLoaderIn(folder, L"fakefeedback_complete.dll");
+    EXPECT_EQ(Int(r, "load"), 1);
+    EXPECT_EQ(r.at("slots"), "111111111");
+    ExpectCallerResults(r, "111111111", 1, 1);
 }
 
 TEST(FeedbackDllLoad, InitReturningZeroIsPassedOn) {
