@@ -4,6 +4,8 @@
 //                                                   and keep it up while the script measures
 //   bench_program modechange PAIRS TOOL.exe         "设置" to the outcome prompt, against the
 //                                                   same powercfg commands run bare
+//   bench_program leaks ROUNDS TOOL.exe             every dialog opened and closed ROUNDS
+//                                                   times, marks for bench/gdi_marks.py
 // Paths are Windows paths. Exit code 0 when measured, 3 when the program cannot yet be measured
 // this way (the report line says why), 1 on a failure.
 #include "bench/BareCommandRun.h"
@@ -29,6 +31,9 @@ constexpr DWORD kReadyTimeoutMs = 30000;
 constexpr int kSetButtonId = 1015;
 constexpr int kPromptTextId = 1006;
 constexpr int kPromptOkId = 1007;
+constexpr int kAgreementTextId = 1009;
+constexpr int kAgreementLinkId = 1017;
+constexpr DWORD kLeakSettleMs = 2000;
 
 void PrintInterval(const char* label, const std::vector<double>& values, const char* unit) {
     const MedianInterval m = MedianIntervalOf(values);
@@ -181,11 +186,95 @@ int ModeChange(int pairs, const std::wstring& tool) {
     return 0;
 }
 
+// A left press and release at a screen point, as hardware input (it passes the mouse hook).
+void ClickAt(POINT at) {
+    ::SetCursorPos(at.x, at.y);
+    INPUT input[2] = {};
+    input[0].type = input[1].type = INPUT_MOUSE;
+    input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    ::SendInput(2, input, sizeof(INPUT));
+}
+
+POINT CentreOf(HWND hwnd) {
+    RECT r{};
+    ::GetWindowRect(hwnd, &r);
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+// Marks on stderr, between the Wine GDI trace lines of the program: bench/gdi_marks.py reads
+// the program's live GDI object count at each.
+void Mark(DWORD pid, const char* label) {
+    std::fprintf(stderr, "halvane-bench-mark %04lx %s\n", pid, label);
+    std::fflush(stderr);
+}
+
+// Opens and closes every dialog the program offers, `rounds` times each, with Wine's GDI trace
+// on for the program only; kinds the program does not offer yet are reported as such.
+int Leaks(int rounds, const std::wstring& tool) {
+    ChildProgram child;
+    ::SetEnvironmentVariableW(L"WINEDEBUG", L"+pid,trace+gdi");
+    const bool started = child.Start(tool);
+    ::SetEnvironmentVariableW(L"WINEDEBUG", nullptr);
+    if (!started)
+        return 1;
+    const DWORD pid = child.Id();
+    if (!WaitFor([&] { return ToolReady(pid); }, kReadyTimeoutMs)) {
+        std::printf("leaks: Halvane.exe never showed its panel\n");
+        return 3;
+    }
+    ::Sleep(kLeakSettleMs);
+    Mark(pid, "up");
+    ::Sleep(kLeakSettleMs); // the same wait with nothing done: what idling alone changes
+    Mark(pid, "idle");
+
+    // Progress and outcome prompt: one mode change each round.
+    const HWND set = FindControl(pid, kSetButtonId);
+    std::wstring outcome;
+    if (set != nullptr && TimeModeChange(pid, set, &outcome) >= 0) {
+        Mark(pid, "first-change");
+        for (int i = 0; i < rounds; ++i)
+            TimeModeChange(pid, set, &outcome);
+        Mark(pid, "changes");
+    } else {
+        std::printf("leaks: progress and prompt dialogs not yet measurable (no outcome prompt "
+                    "after \"设置\")\n");
+    }
+
+    // Agreement pop-up: a press on the link shows it, the next one hides it.
+    const HWND link = FindControl(pid, kAgreementLinkId);
+    auto agreementShown = [&] { return FindControl(pid, kAgreementTextId) != nullptr; };
+    bool toggles = false;
+    if (link != nullptr) {
+        ClickAt(CentreOf(link));
+        toggles = WaitFor(agreementShown, 5000);
+    }
+    if (toggles) {
+        ClickAt(CentreOf(link));
+        WaitFor([&] { return !agreementShown(); }, 5000);
+        Mark(pid, "first-agreement");
+        for (int i = 0; i < rounds; ++i) {
+            ClickAt(CentreOf(link));
+            WaitFor(agreementShown, 5000);
+            ClickAt(CentreOf(link));
+            WaitFor([&] { return !agreementShown(); }, 5000);
+        }
+        Mark(pid, "agreements");
+    } else {
+        std::printf("leaks: agreement dialog not yet measurable (a press on the link shows no "
+                    "window with control %d)\n", kAgreementTextId);
+    }
+    // The problem feedback question comes once, when the tool closes, and ends it: it cannot
+    // be repeated in one process.
+    std::printf("leaks: feedback question not repeatable in one process (it ends the tool)\n");
+    return 0;
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
     if (argc < 4) {
-        std::fprintf(stderr, "usage: bench_program startup|hold|holdbare|modechange N TOOL.exe [BARE.exe]\n");
+        std::fprintf(stderr, "usage: bench_program startup|hold|holdbare|modechange|leaks N TOOL.exe [BARE.exe]\n");
         return 2;
     }
     const std::wstring command = argv[1];
@@ -194,6 +283,8 @@ int wmain(int argc, wchar_t** argv) {
         return Startup(n, argv[3], argv[4]);
     if (command == L"hold" || command == L"holdbare")
         return Hold(n, argv[3], command == L"hold");
+    if (command == L"leaks")
+        return Leaks(n, argv[3]);
     if (command == L"modechange")
         return ModeChange(n, argv[3]);
     std::fprintf(stderr, "unknown command\n");

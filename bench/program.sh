@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Benchmarks of the whole program: size of the shipped files of both targets, and under Wine
 # (x86_64 build) cold start, idle cost and the mode change, each against its floor measured in
-# the same run. Writes the report into bench/README.md (section "Whole program") and prints it.
+# the same run, and the GDI objects left after the dialogs open and close. Writes the report into bench/README.md (section "Whole program") and prints it.
 #   bench/program.sh [PAIRS]     timed pairs per timing (default 15)
 # BENCH_BUILD_DIR chooses the tree of the benchmark programs (default build/bench-x64); the
 # measured Halvane.exe is the shipped one of build/release-x64 (built here when missing).
@@ -12,6 +12,7 @@ build=${BENCH_BUILD_DIR:-build/bench-x64}
 case $build in /*) ;; *) build=$root/$build ;; esac
 pairs=${1:-15}
 idle_seconds=10
+leak_rounds=20
 settle_seconds=3 # past the one-off version check 100 ms after start
 mkdir -p "$build"
 log=$build/bench-build.log
@@ -43,7 +44,9 @@ run() { "$root/scripts/wine-exec" "$build/bench/bench_program.exe" "$@" | tr -d 
 idle() { # hold|holdbare EXE LABEL
   local held=$build/bench-hold.txt
   rm -f "$held"
-  run "$1" $((settle_seconds + idle_seconds + 5)) "$2" >"$held" &
+  # Straight to the file: a filter in between would hold "ready" back until the end.
+  "$root/scripts/wine-exec" "$build/bench/bench_program.exe" "$1" \
+    $((settle_seconds + idle_seconds + 5)) "$2" >"$held" &
   local holder=$!
   local waited=0
   until grep -q ready "$held" 2>/dev/null; do
@@ -89,6 +92,12 @@ trap 'rm -f "$out"; "$root/scripts/wine-prefix" stop' EXIT
   echo
   echo "bench: mode change, $pairs pairs" >&2
   run modechange "$pairs" "$tool" || echo "(mode change benchmark exited $?)"
+  echo
+  echo "bench: dialogs opened and closed, $leak_rounds rounds each" >&2
+  echo "Leaks: GDI objects of Halvane.exe after $leak_rounds rounds of each dialog (Wine's GDI trace)"
+  "$root/scripts/wine-exec" "$build/bench/bench_program.exe" leaks "$leak_rounds" "$tool" \
+    2>"$build/bench-gdi-trace.txt" | tr -d '\r' || echo "(leak harness exited $?)"
+  python3 bench/gdi_marks.py "$build/bench-gdi-trace.txt" || echo "  (no GDI counts)"
 } >"$out"
 cat "$out"
 
