@@ -4,11 +4,11 @@ namespace halvane::bench {
 
 ChildProgram::~ChildProgram() { End(); }
 
-bool ChildProgram::Start(const std::wstring& exe) noexcept {
+bool ChildProgram::Start(const std::wstring& exe, const std::wstring& args) noexcept {
     End();
     const std::wstring::size_type slash = exe.find_last_of(L"\\/");
     const std::wstring folder = slash == std::wstring::npos ? L"." : exe.substr(0, slash);
-    std::wstring line = L"\"" + exe + L"\"";
+    std::wstring line = L"\"" + exe + L"\"" + (args.empty() ? L"" : L" " + args);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     return ::CreateProcessW(exe.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,

@@ -15,7 +15,7 @@ public:
     ~ChildProgram();
 
     // Starts `exe` (a full path) with its folder as the current directory.
-    bool Start(const std::wstring& exe) noexcept;
+    bool Start(const std::wstring& exe, const std::wstring& args = {}) noexcept;
     void End() noexcept;
 
     HANDLE Process() const noexcept { return m_info.hProcess; }

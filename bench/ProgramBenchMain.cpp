@@ -1,6 +1,6 @@
 // Benchmarks of the whole program, run under Wine by bench/program.sh:
 //   bench_program startup PAIRS TOOL.exe BARE.exe   start to first sight, against the floor
-//   bench_program hold|holdbare SECONDS EXE         start the tool (or the floor program)
+//   bench_program hold|holdbare SECONDS EXE [ARGS]  start the tool (or the floor program)
 //                                                   and keep it up while the script measures
 //   bench_program modechange PAIRS TOOL.exe         "设置" to the outcome prompt, against the
 //                                                   same powercfg commands run bare
@@ -99,9 +99,9 @@ int Startup(int pairs, const std::wstring& tool, const std::wstring& bare) {
 // Starts the program, and once it is up prints "ready" and keeps it running for `seconds`:
 // bench/program.sh reads the Wine process's CPU time and memory meanwhile (under Wine 8,
 // GetProcessTimes, GetProcessMemoryInfo and GetProcessHandleCount of another process give 0).
-int Hold(int seconds, const std::wstring& exe, bool tool) {
+int Hold(int seconds, const std::wstring& exe, const std::wstring& args, bool tool) {
     ChildProgram child;
-    if (!child.Start(exe))
+    if (!child.Start(exe, args))
         return 1;
     const DWORD pid = child.Id();
     if (!WaitFor([&] { return tool ? ToolReady(pid) : BareReady(pid); }, kReadyTimeoutMs)) {
@@ -282,7 +282,7 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"startup" && argc >= 5)
         return Startup(n, argv[3], argv[4]);
     if (command == L"hold" || command == L"holdbare")
-        return Hold(n, argv[3], command == L"hold");
+        return Hold(n, argv[3], argc >= 5 ? argv[4] : L"", command == L"hold");
     if (command == L"leaks")
         return Leaks(n, argv[3]);
     if (command == L"modechange")

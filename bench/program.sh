@@ -41,12 +41,12 @@ bare='C:\halvane-bench\bare\bench_bare_skin.exe'
 run() { "$root/scripts/wine-exec" "$build/bench/bench_program.exe" "$@" | tr -d '\r'; }
 
 # Keeps a program up through bench_program and samples its Wine process meanwhile.
-idle() { # hold|holdbare EXE LABEL
+idle() { # hold|holdbare EXE LABEL [ARGS]
   local held=$build/bench-hold.txt
   rm -f "$held"
   # Straight to the file: a filter in between would hold "ready" back until the end.
   "$root/scripts/wine-exec" "$build/bench/bench_program.exe" "$1" \
-    $((settle_seconds + idle_seconds + 5)) "$2" >"$held" &
+    $((settle_seconds + idle_seconds + 5)) "$2" ${4:+"$4"} >"$held" &
   local holder=$!
   local waited=0
   until grep -q ready "$held" 2>/dev/null; do
@@ -88,6 +88,7 @@ trap 'rm -f "$out"; "$root/scripts/wine-prefix" stop' EXIT
   echo "Idle: $idle_seconds s with the window up and the pointer still, $settle_seconds s after it" \
        "came up; read from the Wine process (all threads' CPU time; Private_Dirty)"
   idle "holdbare" "$bare" "floor program"
+  idle "holdbare" "$bare" "floor + tick" tick
   idle "hold" "$tool" "Halvane.exe"
   echo
   echo "bench: mode change, $pairs pairs" >&2
