@@ -32,3 +32,8 @@ set(CMAKE_CROSSCOMPILING_EMULATOR ${PROJECT_SOURCE_DIR}/scripts/wine-exec)
 set(HALVANE_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
 # Folder of test doubles (powercfg.exe, ...) installed into the prefix's system32.
 set(HALVANE_TOOLS_DIR ${CMAKE_BINARY_DIR}/testtools)
+
+option(HALVANE_RELEASE "The shipped build: size flags, stripped, reproducible (release presets)" OFF)
+if(HALVANE_RELEASE)
+  include(${CMAKE_CURRENT_LIST_DIR}/Release.cmake)
+endif()

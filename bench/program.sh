@@ -1,0 +1,120 @@
+#!/usr/bin/env bash
+# Benchmarks of the whole program: size of the shipped files of both targets, and under Wine
+# (x86_64 build) cold start, idle cost and the mode change, each against its floor measured in
+# the same run, and the GDI objects left after the dialogs open and close. Writes the report into bench/README.md (section "Whole program") and prints it.
+#   bench/program.sh [PAIRS]     timed pairs per timing (default 15)
+# BENCH_BUILD_DIR chooses the tree of the benchmark programs (default build/bench-x64); the
+# measured Halvane.exe is the shipped one of build/release-x64 (built here when missing).
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+build=${BENCH_BUILD_DIR:-build/bench-x64}
+case $build in /*) ;; *) build=$root/$build ;; esac
+pairs=${1:-15}
+idle_seconds=10
+leak_rounds=20
+settle_seconds=3 # past the one-off version check 100 ms after start
+mkdir -p "$build"
+log=$build/bench-build.log
+
+echo "bench: building the release targets and the benchmark programs" >&2
+if ! { for preset in release-x64 release-i686; do
+         cmake --preset "$preset" && cmake --build --preset "$preset"; done &&
+       cmake --preset mingw-x64 -B "$build" &&
+       cmake --build "$build" --target bench_program bench_bare_skin testtools -j2; } >"$log" 2>&1; then
+  cat "$log" >&2
+  exit 1
+fi
+
+export HALVANE_WINEPREFIX=$build/wineprefix
+trap '"$root/scripts/wine-prefix" stop' EXIT
+echo "bench: creating the Wine prefix" >&2
+"$root/scripts/wine-prefix" create "$build/testtools"
+# The shipped folder as a user gets it, and the floor program beside it.
+stage=$HALVANE_WINEPREFIX/drive_c/halvane-bench
+rm -rf "$stage"
+mkdir -p "$stage/bare"
+cp -r build/release-x64/Halvane "$stage/Halvane"
+cp "$build/bench/bench_bare_skin.exe" "$stage/bare/"
+tool='C:\halvane-bench\Halvane\Halvane.exe'
+bare='C:\halvane-bench\bare\bench_bare_skin.exe'
+run() { "$root/scripts/wine-exec" "$build/bench/bench_program.exe" "$@" | tr -d '\r'; }
+
+# Keeps a program up through bench_program and samples its Wine process meanwhile.
+idle() { # hold|holdbare EXE LABEL [ARGS]
+  local held=$build/bench-hold.txt
+  rm -f "$held"
+  # Straight to the file: a filter in between would hold "ready" back until the end.
+  "$root/scripts/wine-exec" "$build/bench/bench_program.exe" "$1" \
+    $((settle_seconds + idle_seconds + 5)) "$2" ${4:+"$4"} >"$held" &
+  local holder=$!
+  local waited=0
+  until grep -q ready "$held" 2>/dev/null; do
+    sleep 0.2
+    waited=$((waited + 1))
+    if [ "$waited" -gt 300 ] || ! kill -0 "$holder" 2>/dev/null; then
+      echo "  $3: never came up ($(cat "$held"))"
+      wait "$holder" || true
+      return
+    fi
+  done
+  sleep "$settle_seconds"
+  python3 bench/proc_sample.py "$HALVANE_WINEPREFIX" "${2##*\\}" "$idle_seconds" "$3" ||
+    echo "  $3: could not be sampled"
+  wait "$holder" || true
+}
+
+out=$(mktemp)
+trap 'rm -f "$out"; "$root/scripts/wine-prefix" stop' EXIT
+{
+  echo "Machine: $(lscpu | sed -n 's/^Model name: *//p' | head -n 1), $(nproc) cores shared" \
+       "with other work (load average $(cut -d' ' -f1-3 /proc/loadavg) at the start)," \
+       "$(wine --version), Xvfb, $(date -u +%Y-%m-%d)"
+  echo
+  echo "Size of the shipped files (release presets, MinSizeRel, stripped)"
+  for preset in release-x64 release-i686; do
+    exe=$(stat -c %s "build/$preset/Halvane/Halvane.exe")
+    dll=$(stat -c %s "build/$preset/Halvane/ArkwenFeedbackInformation.dll")
+    total=$((exe + dll))
+    verdict=$([ "$total" -le 1258291 ] && echo MET || echo "NOT MET")
+    printf '  %-13s Halvane.exe %7d B + library %7d B = %7d B (%.2f MB): goal at most 1.2 MB %s\n' \
+           "$preset" "$exe" "$dll" "$total" "$(awk -v t="$total" 'BEGIN { print t / 1048576 }')" "$verdict"
+  done
+  echo
+  echo "bench: cold start, $pairs pairs" >&2
+  run startup "$pairs" "$tool" "$bare" || echo "(start-up benchmark exited $?)"
+  echo
+  echo "bench: idle, $idle_seconds s each" >&2
+  echo "Idle: $idle_seconds s with the window up and the pointer still, $settle_seconds s after it" \
+       "came up; read from the Wine process (all threads' CPU time; Private_Dirty)"
+  idle "holdbare" "$bare" "floor program"
+  idle "holdbare" "$bare" "floor + tick" tick
+  idle "hold" "$tool" "Halvane.exe"
+  echo
+  echo "bench: mode change, $pairs pairs" >&2
+  run modechange "$pairs" "$tool" || echo "(mode change benchmark exited $?)"
+  echo
+  echo "bench: dialogs opened and closed, $leak_rounds rounds each" >&2
+  echo "Leaks: GDI objects of Halvane.exe after $leak_rounds rounds of each dialog (Wine's GDI trace)"
+  "$root/scripts/wine-exec" "$build/bench/bench_program.exe" leaks "$leak_rounds" "$tool" \
+    2>"$build/bench-gdi-trace.txt" | tr -d '\r' || echo "(leak harness exited $?)"
+  python3 bench/gdi_marks.py "$build/bench-gdi-trace.txt" || echo "  (no GDI counts)"
+} >"$out"
+cat "$out"
+
+# The report replaces the section between the markers in bench/README.md.
+python3 - "$out" <<'PY'
+import sys
+from pathlib import Path
+readme = Path("bench/README.md")
+text = readme.read_text()
+begin, end = "<!-- program.sh report -->", "<!-- end of program.sh report -->"
+report = Path(sys.argv[1]).read_text().rstrip("\n")
+block = f"{begin}\n```\n{report}\n```\n{end}"
+if begin in text:
+    head, rest = text.split(begin, 1)
+    text = head + block + rest.split(end, 1)[1]
+else:
+    text = text.rstrip("\n") + "\n\n## Whole program: last measured\n\n" + block + "\n"
+readme.write_text(text)
+PY
