@@ -15,13 +15,10 @@ from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 import halvane_e2e as e2e  # noqa: E402
+import panel_support as ps  # noqa: E402
 import startup_support as su  # noqa: E402
 
-SET = 1015
-CLOSE = 1010
-PROMPT_OK = 1007
 SOLVED = 1003
-STATE_TEXT = 1000
 HIGH_PERFORMANCE = 2
 OUTCOMES = ("电源模式修改成功", "电源模式修改失败")
 # The removal waits 3 s after the process has ended; cmd and Wine need a little more.
@@ -30,22 +27,7 @@ REMOVAL_SECONDS = 20.0
 
 def find_with(snapshot, control_id):
     """The visible top-level window holding control_id, or None."""
-    for window in snapshot.windows:
-        if window.visible and window.find(id=control_id) is not None:
-            return window
-    return None
-
-
-def pick_mode(session, app, panel, index):
-    """Drops the mode list down and clicks the item, as a user would."""
-    session.click(panel.find(id=su.MODE_LIST), park=False)
-    dropped = e2e.wait_until(
-        lambda: next((w for w in session.probe.tree(visible_only=True).windows
-                      if w.cls == "ComboLBox" and w.visible), None), 10, what="the dropped list")
-    session.input.click(*dropped.item_point(index))
-    session.park_pointer()
-    return app.wait_for(lambda s: su.find_panel(s).find(id=su.MODE_LIST).selection == index
-                        and su.find_panel(s), what=f"mode {index} selected")
+    return next((w for w in snapshot.windows if w.visible and w.find(id=control_id)), None)
 
 
 def active_plan_listing(session):
@@ -72,40 +54,40 @@ def play(session, ship_dir, say=print, shots=True):
     panel = app.wait_for(lambda s: (p := su.find_panel(s)) is not None and p.visible
                          and len(p.find(id=su.MODE_LIST).items or []) == 4 and p,
                          timeout=60, what="the panel with its four modes")
-    main = next(w for w in app.tree().windows if w.text == "霁衡" and w.visible)
+    main = ps.main_window(app.tree())
     step(f"Halvane.exe started from {result['windows_folder']}: "
          f"window \"{main.text}\", modes {panel.find(id=su.MODE_LIST).items}", main, "run-1-panel")
 
-    panel = pick_mode(session, app, panel, HIGH_PERFORMANCE)
+    ps.choose_mode(session, app, HIGH_PERFORMANCE)
     step(f"picked \"{su.MODES[HIGH_PERFORMANCE]}\" from the drop-down list")
 
-    session.click(panel.find(id=SET))
+    session.click(su.find_panel(app.tree()).find(id=ps.SET))
     step("pressed \"设置\"")
     prompt = None
     seen_wait = False
     deadline = time.monotonic() + 60
     while prompt is None and time.monotonic() < deadline:
         snap = app.tree()
-        waiting = find_with(snap, STATE_TEXT)
+        waiting = ps.please_wait(snap)
         if waiting is not None and not seen_wait:
             seen_wait = True
-            step(f"please-wait dialog: \"{waiting.find(id=STATE_TEXT).text}\"", waiting,
-                 "run-2-please-wait")
+            step(f"please-wait dialog: \"{waiting.find(id=ps.STATE_TEXT).text}\"",
+                 ps.outer_of(snap, waiting), "run-2-please-wait")
         prompt = su.find_prompt(snap)
         if prompt is None:
             time.sleep(0.05)
     if prompt is None:
         raise e2e.WaitTimeout("no outcome prompt within 60 s")
     result["outcome"] = prompt.find(id=su.PROMPT_TEXT).text
-    step(f"outcome: \"{result['outcome']}\"", prompt, "run-3-outcome")
-    session.click(prompt.find(id=PROMPT_OK))
+    step(f"outcome: \"{result['outcome']}\"", ps.outer_of(snap, prompt), "run-3-outcome")
+    session.click(prompt.find(id=su.PROMPT_OK))
     app.wait_for(lambda s: su.find_prompt(s) is None, what="the outcome prompt to close")
 
-    session.click(su.find_panel(app.tree()).find(id=CLOSE))
+    session.click(su.find_panel(app.tree()).find(id=ps.CLOSE))
     question = app.wait_for(lambda s: find_with(s, SOLVED), timeout=30,
                             what="the feedback question")
     step("pressed the close button: the feedback question asks whether the problem was solved",
-         question, "run-4-question")
+         ps.outer_of(app.tree(), question), "run-4-question")
     session.click(question.find(id=SOLVED))
     step("answered \"解决\"")
     result["exit_code"] = app.wait(30)
