@@ -107,25 +107,24 @@ std::vector<std::wstring> ProtectedPlaces() {
     places.push_back(ComparableForm(SystemFolder()));
     for (const KNOWNFOLDERID* id :
          {&FOLDERID_Windows, &FOLDERID_ProgramFiles, &FOLDERID_ProgramFilesX86,
-          &FOLDERID_ProgramFilesX64, &FOLDERID_ProgramFilesCommon,
-          &FOLDERID_ProgramFilesCommonX86, &FOLDERID_ProgramData, &FOLDERID_UserProfiles,
-          &FOLDERID_Public, &FOLDERID_Profile, &FOLDERID_Desktop, &FOLDERID_Downloads,
-          &FOLDERID_Documents, &FOLDERID_Pictures, &FOLDERID_Music, &FOLDERID_Videos,
-          &FOLDERID_LocalAppData, &FOLDERID_RoamingAppData})
+          &FOLDERID_ProgramFilesX64, &FOLDERID_ProgramFilesCommon, &FOLDERID_ProgramFilesCommonX86,
+          &FOLDERID_ProgramData, &FOLDERID_UserProfiles, &FOLDERID_Public, &FOLDERID_Profile,
+          &FOLDERID_Desktop, &FOLDERID_Downloads, &FOLDERID_Documents, &FOLDERID_Pictures,
+          &FOLDERID_Music, &FOLDERID_Videos, &FOLDERID_LocalAppData, &FOLDERID_RoamingAppData})
         AddKnownFolder(places, *id);
     // The same places as the environment names them (a 32-bit process sees the x86 folder as
     // ProgramFiles; ProgramW6432 names the 64-bit one).
-    for (const wchar_t* name : {L"ProgramFiles", L"ProgramFiles(x86)", L"ProgramW6432",
-                                L"ProgramData", L"ALLUSERSPROFILE", L"PUBLIC", L"USERPROFILE",
-                                L"SystemRoot", L"windir", L"TEMP", L"TMP"})
+    for (const wchar_t* name :
+         {L"ProgramFiles", L"ProgramFiles(x86)", L"ProgramW6432", L"ProgramData",
+          L"ALLUSERSPROFILE", L"PUBLIC", L"USERPROFILE", L"SystemRoot", L"windir", L"TEMP", L"TMP"})
         AddVariable(places, name);
     wchar_t temp[MAX_PATH + 1] = {};
     const DWORD n = ::GetTempPathW(MAX_PATH + 1, temp);
     if (n > 0 && n <= MAX_PATH)
         places.push_back(ComparableForm(temp));
     PWSTR profile = nullptr;
-    if (SUCCEEDED(::SHGetKnownFolderPath(FOLDERID_Profile, KF_FLAG_DONT_VERIFY, nullptr,
-                                         &profile)) &&
+    if (SUCCEEDED(
+            ::SHGetKnownFolderPath(FOLDERID_Profile, KF_FLAG_DONT_VERIFY, nullptr, &profile)) &&
         profile)
         places.push_back(ParentOf(ComparableForm(profile)));
     ::CoTaskMemFree(profile);
@@ -159,8 +158,8 @@ RemovalStart StartToolFolderRemoval() noexcept {
         // Started from the system folder: a cmd whose current folder is the tool's folder
         // cannot remove it. No handles are inherited, so nothing of ours keeps it waiting.
         if (!::CreateProcessW(cmd.c_str(), line.data(), nullptr, nullptr, FALSE,
-                              CREATE_NO_WINDOW | CREATE_UNICODE_ENVIRONMENT,
-                              environment.data(), system.c_str(), &si, &pi))
+                              CREATE_NO_WINDOW | CREATE_UNICODE_ENVIRONMENT, environment.data(),
+                              system.c_str(), &si, &pi))
             return RemovalStart::NotStarted;
         const fw::KernelHandle process(pi.hProcess);
         const fw::KernelHandle thread(pi.hThread);

@@ -7,10 +7,10 @@
 namespace halvane {
 
 enum class RemovalStart {
-    Started,      // the hidden interpreter runs; nothing is waited for
-    Refused,      // the folder is, or holds, a place that must stay
-    PathUnread,   // the executable's path could not be read whole
-    NotStarted,   // the interpreter could not be started
+    Started,    // the hidden interpreter runs; nothing is waited for
+    Refused,    // the folder is, or holds, a place that must stay
+    PathUnread, // the executable's path could not be read whole
+    NotStarted, // the interpreter could not be started
 };
 
 // Starts the removal of the executable's folder and says what happened.

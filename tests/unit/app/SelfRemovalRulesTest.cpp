@@ -9,6 +9,7 @@
 namespace halvane {
 namespace {
 
+// clang-format off
 // As the Win32 side finds them (upper-cased, long names).
 const std::vector<std::wstring> kPlaces = {
     L"C:\\WINDOWS",           L"C:\\WINDOWS\\SYSTEM32",      L"C:\\PROGRAM FILES",
@@ -16,12 +17,14 @@ const std::vector<std::wstring> kPlaces = {
     L"C:\\USERS\\ME",         L"C:\\USERS\\ME\\DESKTOP",     L"D:\\DATA\\DOWNLOADS",
     L"C:\\USERS\\ME\\APPDATA\\LOCAL\\TEMP", L"not a path",
 };
+// clang-format on
 
 TEST(MayRemoveFolder, RefusesRootsProtectedPlacesAndTheirAncestors) {
     struct Row {
         const wchar_t* folder;
         bool mayRemove;
     };
+    // clang-format off
     const Row rows[] = {
         // Drive roots and shares, however spelled.
         {L"C:\\", false}, {L"D:", false}, {L"d:\\\\", false}, {L"\\\\?\\C:\\", false},
@@ -44,6 +47,7 @@ TEST(MayRemoveFolder, RefusesRootsProtectedPlacesAndTheirAncestors) {
         {L"\\\\server\\share\\tool", true}, {L"\\\\?\\UNC\\server\\share\\tool", true},
         {L"D:\\Data\\Downloads\\tool", true}, {L"C:\\x ^ y\\%HALVANE_DECOY% 100%!", true},
     };
+    // clang-format on
     for (const Row& row : rows)
         EXPECT_EQ(MayRemoveFolder(row.folder, kPlaces), row.mayRemove)
             << std::string(row.folder, row.folder + std::wcslen(row.folder));
@@ -73,11 +77,18 @@ TEST(RemovalCommand, EnvironmentHoldsTheFolderAndOnlyValuesNoFolderNameCanQuote)
         entries.push_back(block.substr(at, end - at));
         at = end + 1;
     }
-    const std::vector<std::wstring> expected = {
-        L"CD=:", L"CMDCMDLINE=:", L"CMDEXTVERSION=:", L"DATE=:", L"ERRORLEVEL=:",
-        L"HALVANE_TOOL_FOLDER=C:\\a b & c\\%X%!", L"HIGHESTNUMANODENUMBER=:",
-        L"PATH=C:\\Windows\\system32", L"RANDOM=:", L"SystemRoot=C:\\Windows", L"TIME=:",
-        L"windir=C:\\Windows"};
+    const std::vector<std::wstring> expected = {L"CD=:",
+                                                L"CMDCMDLINE=:",
+                                                L"CMDEXTVERSION=:",
+                                                L"DATE=:",
+                                                L"ERRORLEVEL=:",
+                                                L"HALVANE_TOOL_FOLDER=C:\\a b & c\\%X%!",
+                                                L"HIGHESTNUMANODENUMBER=:",
+                                                L"PATH=C:\\Windows\\system32",
+                                                L"RANDOM=:",
+                                                L"SystemRoot=C:\\Windows",
+                                                L"TIME=:",
+                                                L"windir=C:\\Windows"};
     EXPECT_EQ(entries, expected);
 }
 

@@ -17,30 +17,14 @@ namespace {
 
 const std::wstring kBase = L"C:\\halvane-removal";
 
+using testing_win::RemoveTree;
+
 std::wstring Long(const std::wstring& path) {
-    return path.size() < 240 || path.compare(0, 4, L"\\\\?\\") == 0 ? path : L"\\\\?\\" + path;
+    return testing_win::LongForm(path);
 }
 
 bool Exists(const std::wstring& path) {
     return ::GetFileAttributesW(Long(path).c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-void RemoveTree(const std::wstring& path) {
-    WIN32_FIND_DATAW data;
-    const HANDLE find = ::FindFirstFileW(Long(path + L"\\*").c_str(), &data);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            const std::wstring name = data.cFileName;
-            if (name == L"." || name == L"..")
-                continue;
-            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTree(path + L"\\" + name);
-            else
-                ::DeleteFileW(Long(path + L"\\" + name).c_str());
-        } while (::FindNextFileW(find, &data));
-        ::FindClose(find);
-    }
-    ::RemoveDirectoryW(Long(path).c_str());
 }
 
 void MakeFolders(const std::wstring& path) {
@@ -50,8 +34,8 @@ void MakeFolders(const std::wstring& path) {
 }
 
 bool WriteFile(const std::wstring& path) {
-    const HANDLE file = ::CreateFileW(Long(path).c_str(), GENERIC_WRITE, 0, nullptr,
-                                      CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE file = ::CreateFileW(Long(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return false;
     ::CloseHandle(file);
@@ -109,7 +93,9 @@ TEST(RemoveToolFolder, RemovesExactlyItsOwnFolderAndRefusesPlacesThatMustStay) {
         {kBase + L"\\x ^ y\\%HALVANE_DECOY% 100%!",
          true,
          {kBase + L"\\x", kBase + L"\\x ^ y\\decoy 100%!", kBase + L"\\x ^ y\\decoy 100"}},
-        {kBase + L"\\bang\\!HALVANE_DECOY!^!", true, {kBase + L"\\bang\\decoy^!", kBase + L"\\bang\\^!", kBase + L"\\bang"}},
+        {kBase + L"\\bang\\!HALVANE_DECOY!^!",
+         true,
+         {kBase + L"\\bang\\decoy^!", kBase + L"\\bang\\^!", kBase + L"\\bang"}},
         {longFolder, true, {longParent, longParent + L"\\keep"}},
     };
 

@@ -6,11 +6,13 @@
 
 namespace testing_win {
 
-namespace {
+std::wstring LongForm(const std::wstring& path) {
+    return path.size() < 240 || path.compare(0, 4, L"\\\\?\\") == 0 ? path : L"\\\\?\\" + path;
+}
 
 void RemoveTree(const std::wstring& path) {
     WIN32_FIND_DATAW data;
-    const HANDLE find = ::FindFirstFileW((path + L"\\*").c_str(), &data);
+    const HANDLE find = ::FindFirstFileW(LongForm(path + L"\\*").c_str(), &data);
     if (find != INVALID_HANDLE_VALUE) {
         do {
             const std::wstring name = data.cFileName;
@@ -20,14 +22,12 @@ void RemoveTree(const std::wstring& path) {
             if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
                 RemoveTree(child);
             else
-                ::DeleteFileW(child.c_str());
+                ::DeleteFileW(LongForm(child).c_str());
         } while (::FindNextFileW(find, &data));
         ::FindClose(find);
     }
-    ::RemoveDirectoryW(path.c_str());
+    ::RemoveDirectoryW(LongForm(path).c_str());
 }
-
-} // namespace
 
 CaseFolder::CaseFolder(const std::wstring& name) {
     wchar_t temp[MAX_PATH] = {};

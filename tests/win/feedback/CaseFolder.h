@@ -23,6 +23,10 @@ private:
 };
 
 std::string Narrow(const std::wstring& text); // UTF-8
+// path itself, or its \\?\ form when it is near MAX_PATH or longer.
+std::wstring LongForm(const std::wstring& path);
+// Deletes the folder and everything in it, however deep.
+void RemoveTree(const std::wstring& path);
 // The whole file, or empty when it cannot be read.
 std::string ReadWholeFile(const std::wstring& path);
 // Lines without their CR LF / LF ends.

@@ -97,8 +97,8 @@ ChildResult Run(const wchar_t* program, const std::wstring& commandLine, unsigne
         for (const wchar_t c : commandLine)
             quoted += c == L'"' ? std::wstring(L"\\\"") : std::wstring(1, c);
         const std::wstring out = L"\\\"" + outputName + L"\\\"";
-        mutableLine = L"sh -c \"wine " + quoted + L" >" + out + L" 2>&1; echo halvane-child-ended $? >>" +
-                      out + L"\"";
+        mutableLine = L"sh -c \"wine " + quoted + L" >" + out +
+                      L" 2>&1; echo halvane-child-ended $? >>" + out + L"\"";
     }
     if (!::CreateProcessW(program, mutableLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW,
                           nullptr, nullptr, &si, &pi))
