@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Benchmarks of the whole program: size of the shipped files of both targets, and under Wine
 # (x86_64 build) cold start, idle cost and the mode change, each against its floor measured in
-# the same run, and the GDI objects left after the dialogs open and close. Writes the report into bench/README.md (section "Whole program") and prints it.
+# the same run, and the GDI objects left after the dialogs open and close. Writes the report
+# into bench/README.md (between its "program.sh report" markers) and prints it.
 #   bench/program.sh [PAIRS]     timed pairs per timing (default 15)
 # BENCH_BUILD_DIR chooses the tree of the benchmark programs (default build/bench-x64); the
 # measured Halvane.exe is the shipped one of build/release-x64 (built here when missing).
