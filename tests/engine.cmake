@@ -23,5 +23,7 @@ halvane_win_test(engine_switcher_tests
 
 # Both write the tool's log in the prefix's common application data folder.
 if(HALVANE_RUN_WIN_TESTS)
-  set_tests_properties(engine_switcher_tests PROPERTIES RESOURCE_LOCK halvane_toollog)
+  # Each change runs powercfg several times with half-second pauses: on a loaded machine the
+  # whole suite takes far longer than the default limit.
+  set_tests_properties(engine_switcher_tests PROPERTIES RESOURCE_LOCK halvane_toollog TIMEOUT 1800)
 endif()

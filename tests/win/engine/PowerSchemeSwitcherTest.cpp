@@ -187,9 +187,9 @@ TEST_F(SwitcherRun, MissingUltimatePlanIsCreatedOnceThenFoundByName) {
 }
 
 // Other languages name the plan differently, so each request makes (and activates) a copy;
-// de, es and fr label their lines without "GUID:".
+// "de" labels its lines without "GUID:" (as es and fr do, covered by the parser's tests).
 TEST_F(SwitcherRun, OtherLanguagesMakeAndActivateANewCopyEveryTime) {
-    for (const char* profile : {"other", "de", "es", "fr"}) {
+    for (const char* profile : {"other", "de"}) {
         SCOPED_TRACE(profile);
         SimState sim(BuiltInPlans(profile));
         for (std::size_t request = 1; request <= 2; ++request) {

@@ -187,11 +187,15 @@ TEST(PowercfgSim, HangNeverReturns) {
     CSimStateFile state("hang=1\n");
     HANDLE process = StartDetached(L"powercfg /l");
     ASSERT_NE(process, nullptr);
+    // Once the run has counted itself it has nothing left but the hang.
+    const ULONGLONG deadline = GetTickCount64() + halvane::test::kPatienceMs;
+    while (StateValue(state.Read(), "calls") != "1" && GetTickCount64() < deadline)
+        Sleep(50);
+    EXPECT_EQ(StateValue(state.Read(), "calls"), "1");
     EXPECT_EQ(WaitForSingleObject(process, 1500), static_cast<DWORD>(WAIT_TIMEOUT));
     TerminateProcess(process, 9);
     WaitForSingleObject(process, INFINITE);
     CloseHandle(process);
-    EXPECT_EQ(StateValue(state.Read(), "calls"), "1");
 }
 
 TEST(PowercfgSim, ARunWaitsWhileAnotherHoldsTheStateFile) {
