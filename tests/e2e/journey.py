@@ -92,11 +92,15 @@ def play(session, ship_dir, say=print, shots=True):
     step("answered \"解决\"")
     result["exit_code"] = app.wait(30)
     step(f"Halvane.exe ended (exit code {result['exit_code']})")
+    return after_the_end(session, app, log, result)
 
-    result["removed"] = True
+
+def after_the_end(session, app, log, result):
+    """Whether the tool removed its folder, the plans and the log entries, into result."""
     try:
         e2e.wait_until(lambda: not app.copy.exists(), REMOVAL_SECONDS, interval=0.2,
                        what="the tool's folder to be removed")
+        result["removed"] = True
     except e2e.WaitTimeout:
         result["removed"] = False
     result["plans"] = active_plan_listing(session)
@@ -111,16 +115,8 @@ def wait_for_user(session, ship_dir):
     result = {"folder": app.copy, "windows_folder": session.prefix.windows_path(app.copy)}
     print(f"Halvane.exe runs from {result['windows_folder']}; close it to end this script.")
     result["exit_code"] = app.process.wait()
-    result["removed"] = True
-    try:
-        e2e.wait_until(lambda: not app.copy.exists(), REMOVAL_SECONDS, interval=0.2,
-                       what="the tool's folder to be removed")
-    except e2e.WaitTimeout:
-        result["removed"] = False
-    result["plans"] = active_plan_listing(session)
-    result["log"] = log.new_entries()
-    result["outcome"] = OUTCOMES[0]
-    return result
+    result["outcome"] = OUTCOMES[0]  # the user read it
+    return after_the_end(session, app, log, result)
 
 
 def main():
