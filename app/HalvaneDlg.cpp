@@ -120,15 +120,22 @@ BOOL CHalvaneDlg::PreTranslateMessage(MSG* msg) noexcept {
 }
 
 void CHalvaneDlg::OnSysCommand(UINT nID, LPARAM) noexcept {
-    if ((nID & 0xFFF0) != kAboutCommand) {
+    const UINT command = nID & 0xFFF0;
+    if (command == kAboutCommand) {
+        // Disabled while a modal dialog or a mode change runs: no second modal loop on top.
+        if (!IsWindowEnabled())
+            return;
+        CAboutDlg about(this);
+        about.DoModal();
+    } else {
         Default(); // minimise, restore and close from the taskbar's window menu
-        return;
+        if (command != SC_RESTORE)
+            return;
     }
-    // Disabled while a modal dialog or a mode change runs: no second modal loop on top of it.
-    if (!IsWindowEnabled())
-        return;
-    CAboutDlg about(this);
-    about.DoModal();
+    // The user works in the panel: after the About box or a restore it gets the activation,
+    // so it stays above this frame (Wine raises an activated owner over its owned windows).
+    if (m_pPanel && m_pPanel->IsWindow() && m_pPanel->IsWindowEnabled())
+        ::SetActiveWindow(m_pPanel->GetSafeHwnd());
 }
 
 void CHalvaneDlg::OnPaint() noexcept {
