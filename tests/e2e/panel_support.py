@@ -4,6 +4,7 @@ the mode list, the display DPI and a window of another program."""
 import os
 import re
 import subprocess
+import unittest
 
 import halvane_e2e as e2e
 import startup_support as su
@@ -112,3 +113,22 @@ def press_in_another_program(session, avoid):
     finally:
         notepad.kill()
         notepad.wait(30)
+
+
+class ToolTestCase(unittest.TestCase):
+    """One harness session per class; per test, a simulator state of its own and a local update
+    server that answers "no newer version"."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.session = e2e.Session()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.session.close()
+
+    def setUp(self):
+        self.sim = SimState(self.session)
+        self.addCleanup(self.sim.close)
+        self.server = su.UpdateServer(su.TOOL_VERSION).__enter__()
+        self.addCleanup(self.server.__exit__, None, None, None)

@@ -24,21 +24,7 @@ QUIET_SECONDS = 1.0  # for checks that something does not happen
 
 
 @unittest.skipUnless(SHIP_DIR, "HALVANE_E2E_APP_DIR is not set (run through ctest)")
-class PanelTest(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.session = e2e.Session()
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.session.close()
-
-    def setUp(self):
-        self.sim = ps.SimState(self.session)
-        self.addCleanup(self.sim.close)
-        self.server = su.UpdateServer(su.TOOL_VERSION).__enter__()
-        self.addCleanup(self.server.__exit__, None, None, None)
-
+class PanelTest(ps.ToolTestCase):
     def start(self):
         folder = su.stage_folder(SHIP_DIR, config_text=self.server.library_config())
         self.addCleanup(shutil.rmtree, folder, True)

@@ -39,20 +39,9 @@ class FeedbackRecords:
 
 
 @unittest.skipUnless(SHIP_DIR and URL_RECORDER, "run through ctest")
-class WholeProgramTest(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.session = e2e.Session()
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.session.close()
-
+class WholeProgramTest(ps.ToolTestCase):
     def setUp(self):
-        self.sim = ps.SimState(self.session)
-        self.addCleanup(self.sim.close)
-        self.server = su.UpdateServer(su.TOOL_VERSION).__enter__()
-        self.addCleanup(self.server.__exit__, None, None, None)
+        super().setUp()
         self.recorder = su.UrlRecorder(self.session, URL_RECORDER).__enter__()
         self.addCleanup(self.recorder.__exit__, None, None, None)
         self.records = FeedbackRecords(self.session)
