@@ -2,32 +2,16 @@
 
 #include <commctrl.h>
 
-#include <string>
-
 #include "app/HalvaneDlg.h"
 #include "framework/GdiplusSession.h"
 #include "framework/Handles.h"
+#include "framework/RichEditCtrl.h"
 
 namespace halvane {
 
 namespace {
 // Support restart (the restart manager's "restart" flag).
 constexpr DWORD kRestartManagerSupportRestart = 0x01;
-
-// RichEdit20W. Loaded by full path from the system folder: the tool runs elevated from a folder
-// the user was handed, and a planted riched20.dll there must never be loaded.
-fw::ModuleHandle LoadRichEditLibrary() noexcept {
-    wchar_t system[MAX_PATH] = {};
-    const UINT length = ::GetSystemDirectoryW(system, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH)
-        return fw::ModuleHandle();
-    try {
-        const std::wstring path = std::wstring(system, length) + L"\\riched20.dll";
-        return fw::ModuleHandle(::LoadLibraryW(path.c_str()));
-    } catch (...) {
-        return fw::ModuleHandle();
-    }
-}
 } // namespace
 
 CHalvaneApp::CHalvaneApp() noexcept {
@@ -42,7 +26,7 @@ BOOL CHalvaneApp::InitInstance() noexcept {
                                       ICC_WIN95_CLASSES};
         ::InitCommonControlsEx(&controls);
         CWinApp::InitInstance();
-        const fw::ModuleHandle richEdit = LoadRichEditLibrary();
+        const fw::ModuleHandle richEdit = CRichEditCtrl::LoadRichEditLibrary();
 
         CHalvaneDlg dialog;
         m_pMainWnd = &dialog;

@@ -6,6 +6,7 @@
 #include <richedit.h>
 
 #include "framework/Handles.h"
+#include "framework/SystemLibrary.h"
 #include "framework/Wnd.h"
 
 namespace halvane {
@@ -14,7 +15,7 @@ class CRichEditCtrl : public CWnd {
 public:
     // Loads the library that registers "RichEdit20W"; keep the handle while such controls live.
     static fw::ModuleHandle LoadRichEditLibrary() noexcept {
-        return fw::ModuleHandle(::LoadLibraryW(L"riched20.dll"));
+        return fw::LoadSystemLibrary(L"riched20.dll");
     }
 
     BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id) noexcept {

@@ -1,7 +1,5 @@
 #include "ScrollHost.h"
 
-#include <string>
-
 #include "framework/MessageTable.h"
 #include "res/resource.h"
 
@@ -14,15 +12,6 @@ namespace {
 constexpr DWORD kRichEditStyle = 0x50A12804;
 constexpr int kWidth = 378;
 constexpr int kHeight = 448;
-
-fw::ModuleHandle LoadSystemRichEdit() {
-    wchar_t system[MAX_PATH] = {};
-    const UINT length = ::GetSystemDirectoryW(system, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH)
-        return fw::ModuleHandle();
-    const std::wstring path = std::wstring(system, length) + L"\\riched20.dll";
-    return fw::ModuleHandle(::LoadLibraryW(path.c_str()));
-}
 
 } // namespace
 
@@ -57,7 +46,7 @@ CScrollHost::~CScrollHost() {
 }
 
 bool CScrollHost::Open(int x, int y, int lines, bool skin) {
-    m_richEditLibrary = LoadSystemRichEdit();
+    m_richEditLibrary = CRichEditCtrl::LoadRichEditLibrary();
     if (!m_richEditLibrary)
         return false;
     const RECT frame{x, y, x + kWidth + 16, y + kHeight + 16};
