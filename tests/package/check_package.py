@@ -139,8 +139,12 @@ class PackageTest(unittest.TestCase):
                         pe = Pe(z.read(name))
                         self.assertEqual(hex(pe.machine), hex(machine))
                         self.assertEqual(pe.timestamp, 0, "link time in the header")
-                        runtime = [d for d in pe.imports() if RUNTIME_DLLS.search(d)]
+                        imports = [d.lower() for d in pe.imports()]
+                        runtime = [d for d in imports if RUNTIME_DLLS.search(d)]
                         self.assertEqual(runtime, [], "the runtime must be linked in")
+                        # Loaded on first use from the system folder, never at start-up.
+                        self.assertNotIn("winhttp.dll", imports)
+                        self.assertNotIn("riched20.dll", imports)
 
     def test_library_exports_the_nine_entry_points(self):
         for suffix, _, _ in TARGETS:
