@@ -287,8 +287,12 @@ class Probe:
         # Output goes through files, not pipes: when the probe is the first Wine process it
         # starts the wineserver, which inherits the pipe and would hold it open after the probe ends.
         cmd = ["wine", self.exe, *[str(a) for a in args]]
+        env = self.prefix.env()
+        # Wine's own error lines, so a probe that Wine ends says why in the failure.
+        if "WINEDEBUG" not in os.environ:
+            env["WINEDEBUG"] = "-all,err+all"
         with tempfile.TemporaryFile() as out, tempfile.TemporaryFile() as err:
-            process = subprocess.Popen(cmd, env=self.prefix.env(), stdin=subprocess.DEVNULL,
+            process = subprocess.Popen(cmd, env=env, stdin=subprocess.DEVNULL,
                                        stdout=out, stderr=err)
             try:
                 code = process.wait(timeout)
