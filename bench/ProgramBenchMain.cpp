@@ -4,35 +4,47 @@
 //                                                   and keep it up while the script measures
 //   bench_program modechange PAIRS TOOL.exe         "设置" to the outcome prompt, against the
 //                                                   same powercfg commands run bare
-//   bench_program leaks ROUNDS TOOL.exe             every dialog opened and closed ROUNDS
-//                                                   times, marks for bench/gdi_marks.py
+//   bench_program leaks ROUNDS TOOL.exe             every dialog of the tool opened and closed
+//                                                   ROUNDS times, marks for bench/gdi_marks.py
+//   bench_program feedback ROUNDS DEMO.exe          the feedback question shown and closed
+//                                                   ROUNDS times by the dialogs demo program
+//   bench_program handlecheck 0 PROGRAM.exe         shows that the handle count follows handles
+//                                                   opened and closed in another process
 // Paths are Windows paths. Exit code 0 when measured, 3 when the program cannot yet be measured
 // this way (the report line says why), 1 on a failure.
 #include "bench/BareCommandRun.h"
 #include "bench/BenchReport.h"
 #include "bench/ChildProgram.h"
+#include "bench/HandleCount.h"
 #include "bench/ProgramWindows.h"
 #include "bench/Stopwatch.h"
 #include "engine/PowerModeTable.h"
+#include "framework/KernelHandles.h"
 
 #include <windows.h>
 
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <cwchar>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
 
 using namespace halvane::bench;
+namespace fw = halvane::fw;
 
 constexpr DWORD kReadyTimeoutMs = 30000;
 constexpr int kSetButtonId = 1015;
+constexpr int kPleaseWaitTextId = 1000;
 constexpr int kPromptTextId = 1006;
 constexpr int kPromptOkId = 1007;
 constexpr int kAgreementTextId = 1009;
 constexpr int kAgreementLinkId = 1017;
+constexpr int kFeedbackCloseId = 1002;
+constexpr UINT kShowAgainMessage = WM_APP + 2; // the dialogs demo program's "next round"
 constexpr DWORD kLeakSettleMs = 2000;
 
 void PrintInterval(const char* label, const std::vector<double>& values, const char* unit) {
@@ -114,29 +126,75 @@ int Hold(int seconds, const std::wstring& exe, const std::wstring& args, bool to
     return 0;
 }
 
-// One "设置" click to the outcome prompt, which is then closed; -1 when the prompt never came.
-double TimeModeChange(DWORD pid, HWND set, std::wstring* outcome) {
+// What one poll of the driver sees of a mode change. The tool and the floor are timed under
+// the same poll, so its cost on this machine falls on both alike.
+struct ChangeSight {
+    bool pleaseWait = false;
+    bool prompt = false;
+};
+
+ChangeSight Look(DWORD pid) {
+    return {FindControl(pid, kPleaseWaitTextId) != nullptr,
+            FindControl(pid, kPromptTextId) != nullptr};
+}
+
+// Times of one mode change after the click, in ms; -1 for a point that was not seen.
+struct ChangeTimes {
+    double waitShown = -1;
+    double waitGone = -1;
+    double prompt = -1;
+};
+
+// One "设置" click to the outcome prompt, which is then closed; prompt -1 when it never came.
+ChangeTimes TimeModeChange(DWORD pid, HWND set, std::wstring* outcome) {
+    ChangeTimes times;
     const Stopwatch watch;
     ::PostMessageW(set, BM_CLICK, 0, 0);
-    HWND text = nullptr;
-    if (!WaitFor([&] { return (text = FindControl(pid, kPromptTextId)) != nullptr; }, 20000))
-        return -1;
-    const double ms = watch.ElapsedMs();
-    *outcome = TextOf(text);
+    const bool shown = WaitFor(
+        [&] {
+            const ChangeSight sight = Look(pid);
+            const double now = watch.ElapsedMs();
+            if (sight.pleaseWait && times.waitShown < 0)
+                times.waitShown = now;
+            if (!sight.pleaseWait && times.waitShown >= 0 && times.waitGone < 0)
+                times.waitGone = now;
+            if (sight.prompt)
+                times.prompt = now;
+            return sight.prompt;
+        },
+        20000);
+    if (!shown)
+        return times;
+    *outcome = TextOf(FindControl(pid, kPromptTextId));
     const HWND ok = FindControl(pid, kPromptOkId);
     if (ok != nullptr)
         ::PostMessageW(ok, BM_CLICK, 0, 0);
     WaitFor([&] { return FindControl(pid, kPromptTextId) == nullptr; }, 10000);
-    return ms;
+    return times;
 }
 
-// The balanced mode's commands (the list's initial selection), each run bare as the runner does.
-double TimeFloor(const BareCommandRun& bare) {
+// The balanced mode's commands (the list's initial selection), each run bare as the runner
+// does, on a thread of their own while this one polls the tool's windows as TimeModeChange
+// does; the floor ends when the poll sees the commands done, as the tool's change ends when
+// the poll sees its prompt.
+double TimeFloor(const BareCommandRun& bare, DWORD pid) {
     const halvane::FixedPlanSteps* steps = halvane::FixedPlanStepsFor(halvane::POWER_MODE_BALANCED);
+    std::atomic<bool> done{false};
     const Stopwatch watch;
-    bare.Run(std::wstring(halvane::kSetActivePrefix) + steps->planGuid);
-    bare.Run(halvane::kListSchemesCommand);
-    return watch.ElapsedMs();
+    std::thread commands([&] {
+        bare.Run(std::wstring(halvane::kSetActivePrefix) + steps->planGuid);
+        bare.Run(halvane::kListSchemesCommand);
+        done = true;
+    });
+    WaitFor(
+        [&] {
+            Look(pid);
+            return done.load();
+        },
+        60000);
+    const double ms = watch.ElapsedMs();
+    commands.join();
+    return ms;
 }
 
 int ModeChange(int pairs, const std::wstring& tool) {
@@ -155,45 +213,51 @@ int ModeChange(int pairs, const std::wstring& tool) {
         return 3;
     }
     const BareCommandRun bare;
-    std::vector<double> toolMs, floorMs, extra;
+    std::vector<double> toolMs, floorMs, extra, toWait, waitUp, afterWait;
+    int waitMissed = 0;
     std::wstring outcome;
     for (int i = -1; i < pairs; ++i) {
-        double t = 0, f = 0;
+        ChangeTimes t;
+        double f = 0;
         if (i % 2 == 0) {
             t = TimeModeChange(pid, set, &outcome);
-            f = TimeFloor(bare);
+            f = TimeFloor(bare, pid);
         } else {
-            f = TimeFloor(bare);
+            f = TimeFloor(bare, pid);
             t = TimeModeChange(pid, set, &outcome);
         }
-        if (t < 0) {
+        if (t.prompt < 0) {
             std::printf("mode change: not yet measurable: no outcome prompt within 20 s of the "
                         "click on \"设置\"\n");
             return 3;
         }
         if (i < 0)
             continue;
-        toolMs.push_back(t);
+        toolMs.push_back(t.prompt);
         floorMs.push_back(f);
-        extra.push_back(t - f);
+        extra.push_back(t.prompt - f);
+        if (t.waitShown >= 0 && t.waitGone >= 0) {
+            toWait.push_back(t.waitShown);
+            waitUp.push_back(t.waitGone - t.waitShown);
+            afterWait.push_back(t.prompt - t.waitGone);
+        } else {
+            ++waitMissed;
+        }
     }
     std::printf("Mode change to balanced (%d pairs, alternating, after one warm-up pair); outcome "
                 "shown: %s\n", pairs, outcome == L"电源模式修改成功" ? "success" : "failure");
     PrintSummary("click to prompt", toolMs);
     PrintSummary("bare commands", floorMs);
     PrintInterval("difference per pair", extra, " ms");
+    std::printf("  parts of the change (the same 1 ms poll on both sides of the pair):\n");
+    PrintSummary("click to please-wait", toWait);
+    PrintSummary("please-wait shown", waitUp);
+    PrintSummary("please-wait to prompt", afterWait);
+    if (waitMissed > 0)
+        std::printf("  (%d changes whose please-wait dialog the poll did not see come and go are "
+                    "left out of the parts)\n", waitMissed);
     PrintVerdict(extra, 30.0, "at most 30 ms above the bare commands");
     return 0;
-}
-
-// A left press and release at a screen point, as hardware input (it passes the mouse hook).
-void ClickAt(POINT at) {
-    ::SetCursorPos(at.x, at.y);
-    INPUT input[2] = {};
-    input[0].type = input[1].type = INPUT_MOUSE;
-    input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    ::SendInput(2, input, sizeof(INPUT));
 }
 
 POINT CentreOf(HWND hwnd) {
@@ -202,21 +266,58 @@ POINT CentreOf(HWND hwnd) {
     return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
 
+// A press and release on the link, delivered to the panel as the press it handles: the
+// cursor is placed on the link first, and the button messages carry the same point. (Input
+// through SendInput does not reach the panel here, see bench/README.md.)
+void PressLink(HWND link) {
+    const HWND panel = ::GetParent(link);
+    const POINT screen = CentreOf(link);
+    ::SetCursorPos(screen.x, screen.y);
+    POINT client = screen;
+    ::ScreenToClient(panel, &client);
+    const LPARAM at = MAKELPARAM(client.x, client.y);
+    ::PostMessageW(panel, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    ::PostMessageW(panel, WM_LBUTTONUP, 0, at);
+}
+
 // Marks on stderr, between the Wine GDI trace lines of the program: bench/gdi_marks.py reads
-// the program's live GDI object count at each.
-void Mark(DWORD pid, const char* label) {
-    std::fprintf(stderr, "halvane-bench-mark %04lx %s\n", pid, label);
+// the program's live GDI object count at each, and prints the handle count taken here.
+void Mark(DWORD pid, const std::string& label) {
+    std::fprintf(stderr, "halvane-bench-mark %04lx %s %ld\n", pid, label.c_str(),
+                 HandleCountOf(pid));
     std::fflush(stderr);
 }
 
-// Opens and closes every dialog the program offers, `rounds` times each, with Wine's GDI trace
-// on for the program only; kinds the program does not offer yet are reported as such.
+// `rounds` rounds of one dialog, with marks after the first, the middle and the last one
+// (labels KIND-1, KIND-<half>, KIND-<rounds>): what the first round fills once shows
+// between the first two, growth between the last two. False when a round did not complete.
+template <class Round> bool RunRounds(DWORD pid, const char* kind, int rounds, Round round) {
+    for (int i = 1; i <= rounds; ++i) {
+        if (!round()) {
+            std::printf("leaks: round %d of the %s did not complete\n", i, kind);
+            return false;
+        }
+        if (i == 1 || i == rounds / 2 || i == rounds) {
+            ::Sleep(kLeakSettleMs); // the last round's windows are torn down after they hide
+            Mark(pid, std::string(kind) + "-" + std::to_string(i));
+        }
+    }
+    return true;
+}
+
+// A program started with Wine's GDI trace on (that process only).
+bool StartTraced(ChildProgram& child, const std::wstring& exe, const std::wstring& args = {}) {
+    ::SetEnvironmentVariableW(L"WINEDEBUG", L"+pid,trace+gdi");
+    const bool started = child.Start(exe, args);
+    ::SetEnvironmentVariableW(L"WINEDEBUG", nullptr);
+    return started;
+}
+
+// Opens and closes every dialog the tool lets a user repeat, `rounds` times each, with Wine's
+// GDI trace on for the tool only.
 int Leaks(int rounds, const std::wstring& tool) {
     ChildProgram child;
-    ::SetEnvironmentVariableW(L"WINEDEBUG", L"+pid,trace+gdi");
-    const bool started = child.Start(tool);
-    ::SetEnvironmentVariableW(L"WINEDEBUG", nullptr);
-    if (!started)
+    if (!StartTraced(child, tool))
         return 1;
     const DWORD pid = child.Id();
     if (!WaitFor([&] { return ToolReady(pid); }, kReadyTimeoutMs)) {
@@ -231,42 +332,101 @@ int Leaks(int rounds, const std::wstring& tool) {
     // Progress and outcome prompt: one mode change each round.
     const HWND set = FindControl(pid, kSetButtonId);
     std::wstring outcome;
-    if (set != nullptr && TimeModeChange(pid, set, &outcome) >= 0) {
-        Mark(pid, "first-change");
-        for (int i = 0; i < rounds; ++i)
-            TimeModeChange(pid, set, &outcome);
-        Mark(pid, "changes");
-    } else {
-        std::printf("leaks: progress and prompt dialogs not yet measurable (no outcome prompt "
-                    "after \"设置\")\n");
-    }
+    if (set == nullptr ||
+        !RunRounds(pid, "changes", rounds,
+                   [&] { return TimeModeChange(pid, set, &outcome).prompt >= 0; }))
+        std::printf("leaks: progress and prompt dialogs not measured (no outcome prompt after "
+                    "\"设置\")\n");
 
     // Agreement pop-up: a press on the link shows it, the next one hides it.
     const HWND link = FindControl(pid, kAgreementLinkId);
     auto agreementShown = [&] { return FindControl(pid, kAgreementTextId) != nullptr; };
-    bool toggles = false;
-    if (link != nullptr) {
-        ClickAt(CentreOf(link));
-        toggles = WaitFor(agreementShown, 5000);
-    }
-    if (toggles) {
-        ClickAt(CentreOf(link));
-        WaitFor([&] { return !agreementShown(); }, 5000);
-        Mark(pid, "first-agreement");
-        for (int i = 0; i < rounds; ++i) {
-            ClickAt(CentreOf(link));
-            WaitFor(agreementShown, 5000);
-            ClickAt(CentreOf(link));
-            WaitFor([&] { return !agreementShown(); }, 5000);
-        }
-        Mark(pid, "agreements");
-    } else {
-        std::printf("leaks: agreement dialog not yet measurable (a press on the link shows no "
+    const bool agreements =
+        link != nullptr && RunRounds(pid, "agreements", rounds, [&] {
+            PressLink(link);
+            if (!WaitFor(agreementShown, 5000))
+                return false;
+            PressLink(link);
+            return WaitFor([&] { return !agreementShown(); }, 5000);
+        });
+    if (!agreements)
+        std::printf("leaks: agreement pop-up not measured (a press on the link shows no "
                     "window with control %d)\n", kAgreementTextId);
+    return 0;
+}
+
+// The feedback question comes once, when the tool closes, and ends it; the dialogs demo
+// program shows the same dialog once for each request, in one process.
+int Feedback(int rounds, const std::wstring& demo) {
+    ChildProgram child;
+    if (!StartTraced(child, demo, L"feedback 1.0 " + std::to_wstring(rounds)))
+        return 1;
+    const DWORD pid = child.Id();
+    HWND owner = nullptr;
+    if (!WaitFor(
+            [&] {
+                for (HWND top : TopLevelWindows(pid))
+                    if (::IsWindowVisible(top) && IsPainted(top))
+                        owner = top;
+                return owner != nullptr;
+            },
+            kReadyTimeoutMs)) {
+        std::printf("leaks: the dialogs demo program never showed its window\n");
+        return 3;
     }
-    // The problem feedback question comes once, when the tool closes, and ends it: it cannot
-    // be repeated in one process.
-    std::printf("leaks: feedback question not repeatable in one process (it ends the tool)\n");
+    ::Sleep(kLeakSettleMs);
+    Mark(pid, "demo-up");
+    const bool measured = RunRounds(pid, "feedback", rounds, [&] {
+        ::PostMessageW(owner, kShowAgainMessage, 0, 0);
+        HWND close = nullptr;
+        if (!WaitFor([&] { return (close = FindControl(pid, kFeedbackCloseId)) != nullptr; },
+                     10000))
+            return false;
+        ::PostMessageW(close, BM_CLICK, 0, 0);
+        return WaitFor([&] { return FindControl(pid, kFeedbackCloseId) == nullptr; }, 10000);
+    });
+    if (!measured)
+        std::printf("leaks: feedback question not measured (the demo program showed no "
+                    "dialog with control %d)\n", kFeedbackCloseId);
+    ::PostMessageW(owner, WM_CLOSE, 0, 0);
+    return measured ? 0 : 3;
+}
+
+// The handle count of another process must follow what that process holds: 50 handles are
+// duplicated into a started program and closed again, and the counts before, between and
+// after are printed.
+int HandleCheck(const std::wstring& program) {
+    ChildProgram child;
+    if (!child.Start(program))
+        return 1;
+    const DWORD pid = child.Id();
+    ::Sleep(kLeakSettleMs);
+    constexpr int kExtra = 50;
+    const long before = HandleCountOf(pid);
+    const fw::KernelHandle event(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    if (!event)
+        return 1;
+    // Values in the other process's table: they can only be closed there.
+    std::vector<HANDLE> theirs;
+    for (int i = 0; i < kExtra; ++i) {
+        HANDLE copy = nullptr;
+        if (::DuplicateHandle(::GetCurrentProcess(), event.Get(), child.Process(), &copy, 0,
+                              FALSE, DUPLICATE_SAME_ACCESS))
+            theirs.push_back(copy);
+    }
+    const long with = HandleCountOf(pid);
+    for (HANDLE copy : theirs) {
+        HANDLE back = nullptr; // the copy is closed there as it comes back here
+        ::DuplicateHandle(child.Process(), copy, ::GetCurrentProcess(), &back, 0, FALSE,
+                          DUPLICATE_CLOSE_SOURCE | DUPLICATE_SAME_ACCESS);
+        const fw::KernelHandle returned(back); // null when it failed
+    }
+    const long after = HandleCountOf(pid);
+    std::printf("  handle count check on a started program: %ld, with %zu handles added %ld, "
+                "with them closed again %ld: %s\n", before, theirs.size(), with, after,
+                with - before == static_cast<long>(theirs.size()) && after == before
+                    ? "follows exactly"
+                    : "DOES NOT FOLLOW");
     return 0;
 }
 
@@ -274,7 +434,7 @@ int Leaks(int rounds, const std::wstring& tool) {
 
 int wmain(int argc, wchar_t** argv) {
     if (argc < 4) {
-        std::fprintf(stderr, "usage: bench_program startup|hold|holdbare|modechange|leaks N TOOL.exe [BARE.exe]\n");
+        std::fprintf(stderr, "usage: bench_program startup|hold|holdbare|modechange|leaks|feedback|handlecheck N TOOL.exe [BARE.exe]\n");
         return 2;
     }
     const std::wstring command = argv[1];
@@ -287,6 +447,10 @@ int wmain(int argc, wchar_t** argv) {
         return Leaks(n, argv[3]);
     if (command == L"modechange")
         return ModeChange(n, argv[3]);
+    if (command == L"feedback")
+        return Feedback(n, argv[3]);
+    if (command == L"handlecheck")
+        return HandleCheck(argv[3]);
     std::fprintf(stderr, "unknown command\n");
     return 2;
 }

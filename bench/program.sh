@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Benchmarks of the whole program: size of the shipped files of both targets, and under Wine
 # (x86_64 build) cold start, idle cost and the mode change, each against its floor measured in
-# the same run, and the GDI objects left after the dialogs open and close. Writes the report
+# the same run, and the GDI objects and handles left after the dialogs open and close (the
+# feedback question in the dialogs demo program, as the tool shows it only once). Writes the report
 # into bench/README.md (between its "program.sh report" markers) and prints it.
 #   bench/program.sh [PAIRS]     timed pairs per timing (default 15)
 # BENCH_BUILD_DIR chooses the tree of the benchmark programs (default build/bench-x64); the
@@ -22,7 +23,7 @@ echo "bench: building the release targets and the benchmark programs" >&2
 if ! { for preset in release-x64 release-i686; do
          cmake --preset "$preset" && cmake --build --preset "$preset"; done &&
        cmake --preset mingw-x64 -B "$build" &&
-       cmake --build "$build" --target bench_program bench_bare_skin testtools -j2; } >"$log" 2>&1; then
+       cmake --build "$build" --target bench_program bench_bare_skin e2e_dialogs testtools -j2; } >"$log" 2>&1; then
   cat "$log" >&2
   exit 1
 fi
@@ -37,8 +38,10 @@ rm -rf "$stage"
 mkdir -p "$stage/bare"
 cp -r build/release-x64/Halvane "$stage/Halvane"
 cp "$build/bench/bench_bare_skin.exe" "$stage/bare/"
+cp -r "$build/e2e/dialogs" "$stage/dialogs"
 tool='C:\halvane-bench\Halvane\Halvane.exe'
 bare='C:\halvane-bench\bare\bench_bare_skin.exe'
+demo='C:\halvane-bench\dialogs\DialogsDemo.exe'
 run() { "$root/scripts/wine-exec" "$build/bench/bench_program.exe" "$@" | tr -d '\r'; }
 
 # Keeps a program up through bench_program and samples its Wine process meanwhile.
@@ -96,10 +99,14 @@ trap 'rm -f "$out"; "$root/scripts/wine-prefix" stop' EXIT
   run modechange "$pairs" "$tool" || echo "(mode change benchmark exited $?)"
   echo
   echo "bench: dialogs opened and closed, $leak_rounds rounds each" >&2
-  echo "Leaks: GDI objects of Halvane.exe after $leak_rounds rounds of each dialog (Wine's GDI trace)"
+  echo "Leaks: GDI objects (Wine's GDI trace) and kernel handles (the system's handle list)" \
+       "after rounds 1, $((leak_rounds / 2)) and $leak_rounds of each dialog"
+  run handlecheck 0 "$bare" || echo "(handle count check exited $?)"
   "$root/scripts/wine-exec" "$build/bench/bench_program.exe" leaks "$leak_rounds" "$tool" \
     2>"$build/bench-gdi-trace.txt" | tr -d '\r' || echo "(leak harness exited $?)"
-  python3 bench/gdi_marks.py "$build/bench-gdi-trace.txt" || echo "  (no GDI counts)"
+  "$root/scripts/wine-exec" "$build/bench/bench_program.exe" feedback "$leak_rounds" "$demo" \
+    2>>"$build/bench-gdi-trace.txt" | tr -d '\r' || echo "(feedback rounds exited $?)"
+  python3 bench/gdi_marks.py "$build/bench-gdi-trace.txt" || echo "  (no counts)"
 } >"$out"
 cat "$out"
 

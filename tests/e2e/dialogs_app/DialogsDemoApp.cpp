@@ -116,11 +116,38 @@ INT_PTR CDialogsDemoApp::RunProgress(int argc, wchar_t** argv) noexcept {
 }
 
 INT_PTR CDialogsDemoApp::RunFeedback(int argc, wchar_t** argv) noexcept {
+    if (argc > 3)
+        return RunFeedbackRounds(ScaleArg(argc, argv, 2), IntArg(argc, argv, 3, 1));
     CProblemSolvingFeedbackDlg dialog;
     dialog.m_fScale = ScaleArg(argc, argv, 2);
     m_owner.m_pDialog = &dialog;
     const INT_PTR result = dialog.DoModal();
     m_owner.m_pDialog = nullptr;
+    return result;
+}
+
+// Each round is a new dialog object, as the tool makes one each time it asks; between rounds
+// nothing is shown, so whoever drives the rounds can look at the program in that state.
+INT_PTR CDialogsDemoApp::RunFeedbackRounds(float scale, int rounds) noexcept {
+    INT_PTR result = IDOK;
+    int shown = 0;
+    MSG msg{};
+    while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        if (msg.hwnd == m_owner.GetSafeHwnd() && msg.message == kShowAgainMessage) {
+            if (shown < rounds) {
+                ++shown;
+                CProblemSolvingFeedbackDlg dialog;
+                dialog.m_fScale = scale;
+                m_owner.m_pDialog = &dialog;
+                result = dialog.DoModal();
+                m_owner.m_pDialog = nullptr;
+            }
+            continue;
+        }
+        fw::MessagePump::Process(msg, nullptr);
+        if (!m_owner.IsWindow())
+            break;
+    }
     return result;
 }
 

@@ -2,8 +2,12 @@
 // window, and returns what DoModal returned as its exit code.
 //   DialogsDemo.exe prompt TYPE SCALE MESSAGE     MESSAGE: 0 empty, 1 short, 2 long
 //   DialogsDemo.exe progress SCALE MESSAGE        MESSAGE: 0 empty, 1 "正在修改，请稍等"
-//   DialogsDemo.exe feedback SCALE                without a feedback library; at 96 dpi the
-//                                                 dialog keeps the scale it is given
+//   DialogsDemo.exe feedback SCALE [ROUNDS]       without a feedback library; at 96 dpi the
+//                                                 dialog keeps the scale it is given. With
+//                                                 ROUNDS, the dialog is shown once for each
+//                                                 kShowAgainMessage posted to the owner, up to
+//                                                 ROUNDS times, and the program runs until the
+//                                                 owner is closed (the benchmark's rounds)
 //   DialogsDemo.exe agreement SCALE               the agreement pop-up, modeless, placed as the
 //                                                 panel places it over a 400 x 600 panel at the
 //                                                 owner's corner; runs until the owner is closed
@@ -20,6 +24,7 @@
 namespace halvane::demo {
 
 constexpr UINT kMoveOuterMessage = WM_APP + 1;
+constexpr UINT kShowAgainMessage = WM_APP + 2;
 
 class COwnerWnd : public CWnd {
 public:
@@ -40,6 +45,7 @@ private:
     INT_PTR RunPrompt(int argc, wchar_t** argv) noexcept;
     INT_PTR RunProgress(int argc, wchar_t** argv) noexcept;
     INT_PTR RunFeedback(int argc, wchar_t** argv) noexcept;
+    INT_PTR RunFeedbackRounds(float scale, int rounds) noexcept;
     INT_PTR RunAgreement(int argc, wchar_t** argv) noexcept;
 
     COwnerWnd m_owner;
