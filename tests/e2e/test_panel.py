@@ -1,6 +1,7 @@
 """Halvane.exe's main panel driven with the pointer: mode changes against the powercfg simulator
 (please-wait dialog, outcome prompts, log), consent box, keys, links, agreement pop-up, dragging,
-minimising, the places of the controls at scales 1 and 2, and no input during a change."""
+minimising, the places of the controls at scales 1 and 2 (with the pop-up and both outcomes at
+scale 2), and no input during a change."""
 
 import os
 import shutil
@@ -58,6 +59,15 @@ class PanelTest(ps.ToolTestCase):
         for got, want in zip(outer.center, panel.center):
             self.assertLessEqual(abs(got - want), 1, (outer, panel))
 
+    def open_agreement(self, s, shot):
+        """The agreement pop-up opened by its link, under the header at scale s."""
+        r = self.panel().rect
+        self.click_control(ps.AGREEMENT_LINK)
+        popup = self.app.wait_for(ps.agreement_popup, what="the agreement pop-up")
+        self.assertEqual(popup.rect, e2e.Rect(r.left + 2 * s, r.top + 108 * s, r.right,
+                                              r.bottom - 20 * s))
+        self.session.screen.shot(shot, ps.main_window(self.app.tree()).rect)
+
     def change_mode(self, mode, outcome, shots=None):
         """Mode from the list, "设置", the please-wait dialog, then the outcome prompt alone."""
         ps.choose_mode(self.session, self.app, mode)
@@ -67,8 +77,8 @@ class PanelTest(ps.ToolTestCase):
         self.assert_over_panel(self.app.tree(), wait)
         if shots:
             self.session.screen.shot(f"{shots}-please-wait", ps.main_window(self.app.tree()).rect)
-            prompt = self.app.wait_for(su.find_prompt, timeout=150, what="the outcome")
-            self.session.screen.shot(f"{shots}-outcome", ps.outer_of(self.app.tree(), prompt).rect)
+            self.app.wait_for(su.find_prompt, timeout=150, what="the outcome")
+            self.session.screen.shot(f"{shots}-outcome", ps.main_window(self.app.tree()).rect)
         self.assertIsNone(ps.please_wait(self.confirm_prompt(outcome)))
 
     def test_every_mode_changes_and_a_rejected_change_fails_with_a_log_entry(self):
@@ -122,10 +132,7 @@ class PanelTest(ps.ToolTestCase):
             # The agreement pop-up: under the header, toggled by its link, left alone by a press
             # inside, closed by a press elsewhere on the panel, in another program, on the links.
             r = self.panel().rect
-            self.click_control(ps.AGREEMENT_LINK)
-            popup = self.app.wait_for(ps.agreement_popup, what="the agreement pop-up")
-            self.assertEqual(popup.rect, e2e.Rect(r.left + 2, r.top + 108, r.right, r.bottom - 20))
-            self.session.screen.shot("agreement-popup", ps.main_window(self.app.tree()).rect)
+            self.open_agreement(1, "agreement-popup")
             self.click_control(ps.AGREEMENT_LINK)
             self.wait_popup(False, "closed by its link")
             self.click_control(ps.AGREEMENT_LINK)
@@ -220,7 +227,7 @@ class PanelTest(ps.ToolTestCase):
         self.assertEqual(agreement[2] - agreement[0], 7 * (consent[2] - 8 * s - 16 * s - 2))
         self.assertEqual(panel.find(id=ps.VERSION).text, su.TOOL_VERSION)
 
-    def test_places_at_scale_1_and_at_192_dpi(self):
+    def test_places_at_scale_1_and_at_192_dpi_with_the_pop_up_and_changes(self):
         self.assert_places(self.start(), 1)
         self.app.cleanup()
         ps.set_display_dpi(self.session, 192)
@@ -230,6 +237,14 @@ class PanelTest(ps.ToolTestCase):
             ps.set_display_dpi(self.session, None)
         self.assert_places(snap, 2)
         self.session.screen.shot("panel-scale2", ps.main_window(snap).rect)
+        # The pop-up and the dialogs of a change follow the panel at scale 2 too.
+        self.open_agreement(2, "agreement-popup-scale2")
+        self.click_control(ps.AGREEMENT_LINK)
+        self.wait_popup(False, "closed by its link")
+        self.sim.set_knobs(**STEADY)
+        self.change_mode(0, SUCCEEDED, shots="panel-scale2-success")
+        self.sim.set_knobs(modern_standby=1)
+        self.change_mode(2, FAILED, shots="panel-scale2-failure")
 
 
 if __name__ == "__main__":

@@ -1,6 +1,7 @@
 """Halvane.exe start-up checks that fail: an unsupported Windows version, a missing feedback
 library, a library that is not ready. Each shows one prompt over nothing else, writes one forced
-log entry in code page 936 and ends the process with exit code 0 once the prompt is confirmed."""
+log entry in code page 936 and ends the process with exit code 0 once the prompt is confirmed; at
+192 dpi the prompt is twice as large."""
 
 import os
 import shutil
@@ -10,6 +11,7 @@ from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 import halvane_e2e as e2e  # noqa: E402
+import panel_support as ps  # noqa: E402
 import startup_support as su  # noqa: E402
 
 SHIP_DIR = os.environ.get("HALVANE_E2E_APP_DIR")
@@ -34,10 +36,12 @@ class StartupFailureTest(unittest.TestCase):
         self.addCleanup(shutil.rmtree, folder, True)
         return folder
 
-    def expect_fatal_prompt(self, folder, version, prompt_text, log_texts):
+    def expect_fatal_prompt(self, folder, version, prompt_text, log_texts, shot=None):
+        """Returns the size of the prompt's window."""
+        shot = shot or self._testMethodName
         log = su.ToolLog(self.session)
         with su.ReportedVersion(self.session, version):
-            app = self.session.start_app(folder, su.EXE, name=self._testMethodName)
+            app = self.session.start_app(folder, su.EXE, name=shot)
             self.addCleanup(app.cleanup)
             prompt = app.wait_for(su.find_prompt, what="the start-up prompt")
             snap = app.tree()
@@ -55,21 +59,33 @@ class StartupFailureTest(unittest.TestCase):
             self.assertEqual(log.new_entries(), log_texts)
 
             outer = next((w for w in snap.windows if w.hwnd == prompt.owner), prompt)
-            self.session.screen.shot(self._testMethodName, outer.rect)
+            self.session.screen.shot(shot, outer.rect)
             self.session.click(prompt.find(id=su.PROMPT_OK))
             self.assertEqual(app.wait(), 0)
         # Nothing more is written on the way out.
         self.assertEqual(log.new_entries(), log_texts)
+        return outer.rect.width, outer.rect.height
+
+    def expect_fatal_prompt_at_both_scales(self, folder, *expected):
+        """The same prompt at 192 dpi: twice as wide and twice as high."""
+        width, height = self.expect_fatal_prompt(folder, *expected)
+        ps.set_display_dpi(self.session, 192)
+        try:
+            size = self.expect_fatal_prompt(folder, *expected, shot=self._testMethodName + "-192dpi")
+        finally:
+            ps.set_display_dpi(self.session, None)
+        self.assertEqual(size, (2 * width, 2 * height))
 
     def test_windows_8_1_is_not_supported(self):
-        self.expect_fatal_prompt(self.stage(), "win81", UNSUPPORTED, [UNSUPPORTED])
+        self.expect_fatal_prompt_at_both_scales(self.stage(), "win81", UNSUPPORTED, [UNSUPPORTED])
 
     def test_windows_8_is_refused_before_the_library_is_looked_for(self):
         # No library either: the system check comes first and is the only entry.
         self.expect_fatal_prompt(self.stage(library=False), "win8", UNSUPPORTED, [UNSUPPORTED])
 
     def test_missing_library(self):
-        self.expect_fatal_prompt(self.stage(library=False), "win7", INIT_FAILED, ["加载反馈DLL失败"])
+        self.expect_fatal_prompt_at_both_scales(self.stage(library=False), "win7", INIT_FAILED,
+                                                ["加载反馈DLL失败"])
 
     @unittest.skipUnless(LIBRARY_NOT_READY, "HALVANE_E2E_FAKE_INIT0 is not set")
     def test_library_that_is_not_ready(self):

@@ -1,7 +1,7 @@
 """Halvane.exe on supported systems: the version question to the real feedback library, served by
 an update manifest on 127.0.0.1. A newer version is announced, its download page is opened and
 the process ends with exit code 0; a current version leaves the panel up with its mode list. The
-manifest is asked for exactly once per start."""
+manifest is asked for exactly once per start. At 192 dpi the announcement is twice as large."""
 
 import os
 import shutil
@@ -11,6 +11,7 @@ from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 import halvane_e2e as e2e  # noqa: E402
+import panel_support as ps  # noqa: E402
 import startup_support as su  # noqa: E402
 
 SHIP_DIR = os.environ.get("HALVANE_E2E_APP_DIR")
@@ -31,19 +32,17 @@ class VersionCheckTest(unittest.TestCase):
     def tearDownClass(cls):
         cls.session.close()
 
-    def start(self, server, version):
+    def start(self, server, name=None):
         folder = su.stage_folder(SHIP_DIR, config_text=server.library_config())
         self.addCleanup(shutil.rmtree, folder, True)
-        reported = su.ReportedVersion(self.session, version).__enter__()
-        self.addCleanup(reported.__exit__, None, None, None)
-        app = self.session.start_app(folder, su.EXE, name=self._testMethodName)
+        app = self.session.start_app(folder, su.EXE, name=name or self._testMethodName)
         self.addCleanup(app.cleanup)
         return app
 
     def expect_panel_runs_on(self, version):
         log = su.ToolLog(self.session)
-        with su.UpdateServer(su.TOOL_VERSION) as server:
-            app = self.start(server, version)
+        with su.UpdateServer(su.TOOL_VERSION) as server, su.ReportedVersion(self.session, version):
+            app = self.start(server)
             panel = app.wait_for(lambda s: (p := su.find_panel(s)) is not None and p.visible and p,
                                  what="the panel to show")
             e2e.wait_until(lambda: server.requests() >= 1, what="the version question")
@@ -69,12 +68,13 @@ class VersionCheckTest(unittest.TestCase):
     def test_windows_10_with_a_current_version_runs(self):
         self.expect_panel_runs_on("win10")
 
-    @unittest.skipUnless(URL_RECORDER, "HALVANE_E2E_URLRECORDER is not set")
-    def test_newer_version_opens_the_download_page_and_ends(self):
+    def expect_newer_version(self, shot):
+        """Returns the size of the announcement's window."""
         log = su.ToolLog(self.session)
         with su.UpdateServer("1.0.22.0") as server, \
-                su.UrlRecorder(self.session, URL_RECORDER) as recorder:
-            app = self.start(server, "win10")
+                su.UrlRecorder(self.session, URL_RECORDER) as recorder, \
+                su.ReportedVersion(self.session, "win10"):
+            app = self.start(server, shot)
             prompt = app.wait_for(su.find_prompt, what="the new-version prompt")
             snap = app.tree()
             self.assertEqual(prompt.find(id=su.PROMPT_TEXT).text, NEWER)
@@ -82,13 +82,24 @@ class VersionCheckTest(unittest.TestCase):
             self.assertTrue(su.find_panel(snap).visible)
             self.assertEqual(recorder.opened(), [], "nothing is opened before the prompt is confirmed")
             outer = next((w for w in snap.windows if w.hwnd == prompt.owner), prompt)
-            self.session.screen.shot(self._testMethodName, outer.rect)
+            self.session.screen.shot(shot, outer.rect)
 
             self.session.click(prompt.find(id=su.PROMPT_OK))
             self.assertEqual(app.wait(), 0)
             self.assertEqual(recorder.wait_opened(1), [server.download_address])
             self.assertEqual(server.requests(), 1)
         self.assertEqual(log.new_entries(), [])
+        return outer.rect.width, outer.rect.height
+
+    @unittest.skipUnless(URL_RECORDER, "HALVANE_E2E_URLRECORDER is not set")
+    def test_newer_version_opens_the_download_page_and_ends(self):
+        width, height = self.expect_newer_version(self._testMethodName)
+        ps.set_display_dpi(self.session, 192)
+        try:
+            size = self.expect_newer_version(self._testMethodName + "-192dpi")
+        finally:
+            ps.set_display_dpi(self.session, None)
+        self.assertEqual(size, (2 * width, 2 * height))
 
 
 if __name__ == "__main__":
