@@ -1,6 +1,7 @@
 """Helpers of the panel's end-to-end tests: the powercfg simulator's state, the panel's windows,
 the mode list, the display DPI and a window of another program."""
 
+import contextlib
 import os
 import re
 import subprocess
@@ -59,6 +60,24 @@ def set_display_dpi(session, dpi):
         su.wine(session, "reg", "delete", key, "/v", "LogPixels", "/f")
     else:
         su.wine(session, "reg", "add", key, "/v", "LogPixels", "/t", "REG_DWORD", "/d", str(dpi), "/f")
+
+
+@contextlib.contextmanager
+def display_dpi(session, dpi):
+    """LogPixels set for the programs started inside the block, removed again after it."""
+    set_display_dpi(session, dpi)
+    try:
+        yield
+    finally:
+        set_display_dpi(session, None)
+
+
+def twice_as_large(test, run, name):
+    """run(shot name) at 96 dpi, then at 192 dpi: the window it returns is twice as large."""
+    width, height = run(name)
+    with display_dpi(test.session, 192):
+        size = run(name + "-192dpi")
+    test.assertEqual(size, (2 * width, 2 * height))
 
 
 def main_window(snapshot):

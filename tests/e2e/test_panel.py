@@ -230,11 +230,8 @@ class PanelTest(ps.ToolTestCase):
     def test_places_at_scale_1_and_at_192_dpi_with_the_pop_up_and_changes(self):
         self.assert_places(self.start(), 1)
         self.app.cleanup()
-        ps.set_display_dpi(self.session, 192)
-        try:
+        with ps.display_dpi(self.session, 192):
             snap = self.start()
-        finally:
-            ps.set_display_dpi(self.session, None)
         self.assert_places(snap, 2)
         self.session.screen.shot("panel-scale2", ps.main_window(snap).rect)
         # The pop-up and the dialogs of a change follow the panel at scale 2 too.

@@ -67,14 +67,8 @@ class StartupFailureTest(unittest.TestCase):
         return outer.rect.width, outer.rect.height
 
     def expect_fatal_prompt_at_both_scales(self, folder, *expected):
-        """The same prompt at 192 dpi: twice as wide and twice as high."""
-        width, height = self.expect_fatal_prompt(folder, *expected)
-        ps.set_display_dpi(self.session, 192)
-        try:
-            size = self.expect_fatal_prompt(folder, *expected, shot=self._testMethodName + "-192dpi")
-        finally:
-            ps.set_display_dpi(self.session, None)
-        self.assertEqual(size, (2 * width, 2 * height))
+        ps.twice_as_large(self, lambda shot: self.expect_fatal_prompt(folder, *expected, shot=shot),
+                          self._testMethodName)
 
     def test_windows_8_1_is_not_supported(self):
         self.expect_fatal_prompt_at_both_scales(self.stage(), "win81", UNSUPPORTED, [UNSUPPORTED])

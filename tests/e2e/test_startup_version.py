@@ -93,13 +93,7 @@ class VersionCheckTest(unittest.TestCase):
 
     @unittest.skipUnless(URL_RECORDER, "HALVANE_E2E_URLRECORDER is not set")
     def test_newer_version_opens_the_download_page_and_ends(self):
-        width, height = self.expect_newer_version(self._testMethodName)
-        ps.set_display_dpi(self.session, 192)
-        try:
-            size = self.expect_newer_version(self._testMethodName + "-192dpi")
-        finally:
-            ps.set_display_dpi(self.session, None)
-        self.assertEqual(size, (2 * width, 2 * height))
+        ps.twice_as_large(self, self.expect_newer_version, self._testMethodName)
 
 
 if __name__ == "__main__":
