@@ -11,6 +11,7 @@ Environment (ctest sets these):
   HALVANE_E2E_ARTEFACTS  folder for screenshots and program logs (default: <repo>/build/e2e-artefacts)
 """
 
+import ctypes
 import json
 import os
 import shutil
@@ -23,6 +24,18 @@ from pathlib import Path, PureWindowsPath
 
 ROOT = Path(__file__).resolve().parents[2]
 SCRIPTS = ROOT / "scripts"
+
+
+def _without_address_randomisation():
+    """Every Wine process started from here gets a fixed address layout (see
+    scripts/lib/wine-env.sh: without it about one start in a few thousand dies at once)."""
+    libc = ctypes.CDLL(None, use_errno=True)
+    current = libc.personality(0xFFFFFFFF)
+    if current != -1:
+        libc.personality(current | 0x0040000)  # ADDR_NO_RANDOMIZE, inherited by children
+
+
+_without_address_randomisation()
 
 WM_CLOSE = 0x0010
 WM_COMMAND = 0x0111
