@@ -14,7 +14,7 @@ build=${BENCH_BUILD_DIR:-build/bench-x64}
 case $build in /*) ;; *) build=$root/$build ;; esac
 pairs=${1:-15}
 idle_seconds=10
-leak_rounds=20
+leak_rounds=60 # Wine's cache of window DCs fills over the first 20 to 30 mode changes
 settle_seconds=3 # past the one-off version check 100 ms after start
 mkdir -p "$build"
 log=$build/bench-build.log
