@@ -267,8 +267,9 @@ POINT CentreOf(HWND hwnd) {
 }
 
 // A press and release on the link, delivered to the panel as the press it handles: the
-// cursor is placed on the link first, and the button messages carry the same point. (Input
-// through SendInput does not reach the panel here, see bench/README.md.)
+// cursor is placed on the link first, and the button messages carry the same point. Posted,
+// they are never made into a double click, as two presses through SendInput within 500 ms
+// are (see bench/README.md).
 void PressLink(HWND link) {
     const HWND panel = ::GetParent(link);
     const POINT screen = CentreOf(link);
