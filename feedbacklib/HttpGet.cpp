@@ -55,8 +55,8 @@ HttpResponse HttpGet(const std::string& url, std::size_t maxBody) {
     const bool secure = parts.nScheme == INTERNET_SCHEME_HTTPS;
 
     const InternetHandle session(http->Open(L"ArkwenFeedbackInformation/1.0",
-                                               WINHTTP_ACCESS_TYPE_DEFAULT_PROXY,
-                                               WINHTTP_NO_PROXY_NAME, WINHTTP_NO_PROXY_BYPASS, 0));
+                                            WINHTTP_ACCESS_TYPE_DEFAULT_PROXY,
+                                            WINHTTP_NO_PROXY_NAME, WINHTTP_NO_PROXY_BYPASS, 0));
     if (!session)
         return response;
     const int step = static_cast<int>(kStepTimeoutMs);
@@ -74,21 +74,20 @@ HttpResponse HttpGet(const std::string& url, std::size_t maxBody) {
     http->SetTimeouts(request.get(), step, step, step, step);
     DWORD headersTimeout = kStepTimeoutMs;
     http->SetOption(request.get(), WINHTTP_OPTION_RECEIVE_RESPONSE_TIMEOUT, &headersTimeout,
-                       sizeof headersTimeout);
+                    sizeof headersTimeout);
     DWORD noRedirects = WINHTTP_DISABLE_REDIRECTS;
     http->SetOption(request.get(), WINHTTP_OPTION_DISABLE_FEATURE, &noRedirects,
-                       sizeof noRedirects);
+                    sizeof noRedirects);
 
-    if (!http->SendRequest(request.get(), WINHTTP_NO_ADDITIONAL_HEADERS, 0,
-                              WINHTTP_NO_REQUEST_DATA, 0, 0, 0) ||
+    if (!http->SendRequest(request.get(), WINHTTP_NO_ADDITIONAL_HEADERS, 0, WINHTTP_NO_REQUEST_DATA,
+                           0, 0, 0) ||
         deadline.Passed() || !http->ReceiveResponse(request.get(), nullptr))
         return response;
 
     DWORD status = 0;
     DWORD size = sizeof status;
     if (!http->QueryHeaders(request.get(), WINHTTP_QUERY_STATUS_CODE | WINHTTP_QUERY_FLAG_NUMBER,
-                               WINHTTP_HEADER_NAME_BY_INDEX, &status, &size,
-                               WINHTTP_NO_HEADER_INDEX))
+                            WINHTTP_HEADER_NAME_BY_INDEX, &status, &size, WINHTTP_NO_HEADER_INDEX))
         return response;
     response.received = true;
     response.status = status;
