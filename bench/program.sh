@@ -2,16 +2,23 @@
 # Benchmarks of the whole program: size of the shipped files of both targets, and under Wine
 # (x86_64 build) cold start, idle cost and the mode change, each against its floor measured in
 # the same run, and the GDI objects and handles left after the dialogs open and close (the
-# feedback question in the dialogs demo program, as the tool shows it only once). Writes the report
-# into bench/README.md (between its "program.sh report" markers) and prints it.
-#   bench/program.sh [PAIRS]     timed pairs per timing (default 15)
+# feedback question in the dialogs demo program, as the tool shows it only once). Prints the report
+# and keeps it in the build tree (program-report.txt); with --update-readme it also replaces the
+# tracked report in bench/README.md (between its "program.sh report" markers).
+#   bench/program.sh [--update-readme] [PAIRS]     timed pairs per timing (default 15)
 # BENCH_BUILD_DIR chooses the tree of the benchmark programs (default build/bench-x64); the
 # measured Halvane.exe is the shipped one of build/release-x64 (built here when missing).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
+. scripts/lib/build-env.sh
 build=${BENCH_BUILD_DIR:-build/bench-x64}
 case $build in /*) ;; *) build=$root/$build ;; esac
+update_readme=0
+if [ "${1:-}" = --update-readme ]; then
+  update_readme=1
+  shift
+fi
 pairs=${1:-15}
 idle_seconds=10
 leak_rounds=60 # Wine's cache of window DCs fills over the first 20 to 30 mode changes
@@ -23,7 +30,7 @@ echo "bench: building the release targets and the benchmark programs" >&2
 if ! { for preset in release-x64 release-i686; do
          cmake --preset "$preset" && cmake --build --preset "$preset"; done &&
        cmake --preset mingw-x64 -B "$build" &&
-       cmake --build "$build" --target bench_program bench_bare_skin e2e_dialogs testtools -j2; } >"$log" 2>&1; then
+       cmake --build "$build" --target bench_program bench_bare_skin e2e_dialogs testtools; } >"$log" 2>&1; then
   cat "$log" >&2
   exit 1
 fi
@@ -109,6 +116,9 @@ trap 'rm -f "$out"; "$root/scripts/wine-prefix" stop' EXIT
   python3 bench/gdi_marks.py "$build/bench-gdi-trace.txt" || echo "  (no counts)"
 } >"$out"
 cat "$out"
+
+cp "$out" "$build/program-report.txt"
+[ "$update_readme" -eq 1 ] || exit 0
 
 # The report replaces the section between the markers in bench/README.md.
 python3 - "$out" <<'PY'

@@ -6,6 +6,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
+. scripts/lib/build-env.sh
 build=${BENCH_BUILD_DIR:-build/bench-x64}
 case $build in /*) ;; *) build=$root/$build ;; esac
 reps=${1:-5}
@@ -14,7 +15,7 @@ mkdir -p "$build"
 log=$build/bench-build.log
 echo "bench: building in $build" >&2
 if ! { cmake --preset mingw-x64 -B "$build" &&
-       cmake --build "$build" --target bench_command_runner testtools -j2; } >"$log" 2>&1; then
+       cmake --build "$build" --target bench_command_runner testtools; } >"$log" 2>&1; then
   cat "$log" >&2
   exit 1
 fi

@@ -26,13 +26,6 @@ if(HALVANE_WINDOWS)
   set_target_properties(e2e_scroll_host PROPERTIES OUTPUT_NAME ScrollHost
                         RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/e2e/scroll)
 
-  if(HALVANE_RUN_WIN_TESTS AND HALVANE_PYTHON3)
-    add_test(NAME e2e_scroll_host_test
-             COMMAND ${HALVANE_PYTHON3} ${CMAKE_CURRENT_SOURCE_DIR}/e2e/test_scroll_host.py -v)
-    set_tests_properties(e2e_scroll_host_test PROPERTIES
-      FIXTURES_REQUIRED wine
-      RESOURCE_LOCK halvane_display
-      TIMEOUT 300
-      ENVIRONMENT "HALVANE_WINEPREFIX=${HALVANE_WINEPREFIX};HALVANE_PROBE=$<TARGET_FILE:probe>;HALVANE_E2E_SCROLL_DIR=${CMAKE_BINARY_DIR}/e2e/scroll;HALVANE_E2E_ARTEFACTS=${CMAKE_BINARY_DIR}/e2e-artefacts;PYTHONDONTWRITEBYTECODE=1")
-  endif()
+  halvane_e2e_test(e2e_scroll_host_test SCRIPT test_scroll_host.py
+    ENV "HALVANE_E2E_SCROLL_DIR=${CMAKE_BINARY_DIR}/e2e/scroll")
 endif()

@@ -46,14 +46,6 @@ if(HALVANE_WINDOWS)
   set_target_properties(e2e_dialogs PROPERTIES OUTPUT_NAME DialogsDemo
                         RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/e2e/dialogs)
 
-  find_program(HALVANE_PYTHON3 NAMES python3 PATHS /usr/bin NO_DEFAULT_PATH)
-  if(HALVANE_RUN_WIN_TESTS AND HALVANE_PYTHON3)
-    add_test(NAME e2e_dialogs_test
-             COMMAND ${HALVANE_PYTHON3} ${CMAKE_CURRENT_SOURCE_DIR}/e2e/test_dialogs.py -v)
-    set_tests_properties(e2e_dialogs_test PROPERTIES
-      FIXTURES_REQUIRED wine
-      RESOURCE_LOCK halvane_display
-      TIMEOUT 600
-      ENVIRONMENT "HALVANE_WINEPREFIX=${HALVANE_WINEPREFIX};HALVANE_PROBE=$<TARGET_FILE:probe>;HALVANE_E2E_DIALOGS_DIR=${CMAKE_BINARY_DIR}/e2e/dialogs;HALVANE_E2E_ARTEFACTS=${CMAKE_BINARY_DIR}/e2e-artefacts;PYTHONDONTWRITEBYTECODE=1")
-  endif()
+  halvane_e2e_test(e2e_dialogs_test SCRIPT test_dialogs.py TIMEOUT 600
+    ENV "HALVANE_E2E_DIALOGS_DIR=${CMAKE_BINARY_DIR}/e2e/dialogs")
 endif()

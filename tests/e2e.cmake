@@ -3,15 +3,11 @@ halvane_native_test(probe_core_test
   SOURCES e2e/unit/JsonWriterTest.cpp e2e/unit/ProbeCommandTest.cpp
   LIBS probe_core)
 
-# Debian's python3 carries PIL (python3-pil); a python3 earlier on PATH may not.
-find_program(HALVANE_PYTHON3 NAMES python3 PATHS /usr/bin NO_DEFAULT_PATH)
-find_program(HALVANE_PYTHON3 NAMES python3)
-
 if(NOT HALVANE_WINDOWS AND HALVANE_PYTHON3)
   # The harness's own logic (tree search, coordinates, waiting) without Wine.
   add_test(NAME e2e_lib_test
            COMMAND ${HALVANE_PYTHON3} ${CMAKE_CURRENT_SOURCE_DIR}/e2e/test_halvane_e2e.py)
-  set_tests_properties(e2e_lib_test PROPERTIES ENVIRONMENT PYTHONDONTWRITEBYTECODE=1)
+  set_tests_properties(e2e_lib_test PROPERTIES LABELS unit ENVIRONMENT PYTHONDONTWRITEBYTECODE=1)
 endif()
 
 if(HALVANE_WINDOWS)
@@ -31,20 +27,8 @@ if(HALVANE_WINDOWS)
   set_target_properties(e2e_skin_preview PROPERTIES OUTPUT_NAME SkinPreview
                         RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/e2e/skin)
 
-  if(HALVANE_RUN_WIN_TESTS AND HALVANE_PYTHON3)
-    add_test(NAME e2e_skin_preview_test
-             COMMAND ${HALVANE_PYTHON3} ${CMAKE_CURRENT_SOURCE_DIR}/e2e/test_skin_preview.py -v)
-    set_tests_properties(e2e_skin_preview_test PROPERTIES
-      FIXTURES_REQUIRED wine
-      RESOURCE_LOCK halvane_display
-      TIMEOUT 300
-      ENVIRONMENT "HALVANE_WINEPREFIX=${HALVANE_WINEPREFIX};HALVANE_PROBE=$<TARGET_FILE:probe>;HALVANE_E2E_SKIN_DIR=${CMAKE_BINARY_DIR}/e2e/skin;HALVANE_E2E_ARTEFACTS=${CMAKE_BINARY_DIR}/e2e-artefacts;PYTHONDONTWRITEBYTECODE=1")
-    add_test(NAME e2e_demo_test
-             COMMAND ${HALVANE_PYTHON3} ${CMAKE_CURRENT_SOURCE_DIR}/e2e/test_demo_app.py -v)
-    set_tests_properties(e2e_demo_test PROPERTIES
-      FIXTURES_REQUIRED wine
-      RESOURCE_LOCK halvane_display
-      TIMEOUT 300
-      ENVIRONMENT "HALVANE_WINEPREFIX=${HALVANE_WINEPREFIX};HALVANE_PROBE=$<TARGET_FILE:probe>;HALVANE_E2E_DEMO_DIR=${CMAKE_BINARY_DIR}/e2e/demo;HALVANE_E2E_ARTEFACTS=${CMAKE_BINARY_DIR}/e2e-artefacts;PYTHONDONTWRITEBYTECODE=1")
-  endif()
+  halvane_e2e_test(e2e_skin_preview_test SCRIPT test_skin_preview.py
+    ENV "HALVANE_E2E_SKIN_DIR=${CMAKE_BINARY_DIR}/e2e/skin")
+  halvane_e2e_test(e2e_demo_test SCRIPT test_demo_app.py
+    ENV "HALVANE_E2E_DEMO_DIR=${CMAKE_BINARY_DIR}/e2e/demo")
 endif()

@@ -18,6 +18,7 @@ endif()
 add_test(NAME feedback_library_exports
          COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/win/feedback/check-exports.sh
                  ${CMAKE_OBJDUMP} $<TARGET_FILE:halvane_feedbacklib>)
+set_tests_properties(feedback_library_exports PROPERTIES LABELS win)
 
 # The browser stand-in, installed into the test prefix's system32.
 add_subdirectory(${PROJECT_SOURCE_DIR}/tools/urlrecorder ${CMAKE_BINARY_DIR}/tools/urlrecorder)
