@@ -171,15 +171,25 @@ LRESULT CWnd::Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam) 
     DispatchFrame frame{window, message, wParam, lParam, m_frame, true};
     m_frame = &frame;
     const LRESULT result = WindowProc(message, wParam, lParam);
-    if (frame.objectAlive)
-        m_frame = frame.outer;
+    if (!frame.objectAlive)
+        return result;
+    m_frame = frame.outer;
+    // The window died inside this message: the object may go only now that no handler of it
+    // is left on the stack.
+    if (m_frame == nullptr && m_finalPending) {
+        m_finalPending = false;
+        PostNcDestroy();
+    }
     return result;
 }
 
 LRESULT CWnd::FinalMessage(HWND window, WPARAM wParam, LPARAM lParam) noexcept {
     const LRESULT result = ::DefSubclassProc(window, WM_NCDESTROY, wParam, lParam);
     Unbind();
-    PostNcDestroy();
+    if (m_frame != nullptr)
+        m_finalPending = true;
+    else
+        PostNcDestroy();
     return result;
 }
 
@@ -198,11 +208,23 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
             out = entry->thunk(*this, wParam, lParam);
             return TRUE;
         } catch (...) {
-            // A failed handler leaves the message to the default processing.
+            // A failed handler leaves the message to the default processing; say so, since
+            // nothing else will.
+            ReportHandlerFailure(message);
             return FALSE;
         }
     }
     return ReflectToChild(message, wParam, lParam, &out);
+}
+
+void CWnd::ReportHandlerFailure(UINT message) const noexcept {
+    wchar_t className[64] = L"?";
+    if (m_hWnd != nullptr)
+        ::GetClassNameW(m_hWnd, className, 64);
+    wchar_t text[160];
+    ::wsprintfW(text, L"Halvane: a handler of message 0x%04X in window class %s failed\n", message,
+                className);
+    ::OutputDebugStringW(text);
 }
 
 BOOL CWnd::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) noexcept {

@@ -8,7 +8,9 @@
 // The framework never touches GWLP_USERDATA: the program's own code uses that slot.
 //
 // Teardown: at WM_NCDESTROY the default processing runs, then the object is unbound (subclass
-// removed, m_hWnd null) and PostNcDestroy is called last. A CWnd destroyed while its window lives
+// removed, m_hWnd null) and PostNcDestroy is called last: at once when the window died outside
+// the object's handlers, else when the outermost message of the object being handled returns,
+// so a handler that destroys its window may still use its members. A CWnd destroyed while its window lives
 // unbinds first and then destroys the window, so no message reaches a half-destroyed object.
 #pragma once
 
@@ -187,10 +189,12 @@ private:
     LRESULT FinalMessage(HWND window, WPARAM wParam, LPARAM lParam) noexcept;
     BOOL ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) noexcept;
     void Unbind() noexcept;
+    void ReportHandlerFailure(UINT message) const noexcept;
 
     HWND m_hWnd = nullptr;
     DispatchFrame* m_frame = nullptr; // innermost message being handled
     int m_quiet = 0;                  // >0 while a member control's window is being destroyed
+    bool m_finalPending = false;      // the window is gone; PostNcDestroy waits for the handlers
 };
 
 } // namespace halvane

@@ -59,16 +59,28 @@ const fw::MessageTable& LoggingWindow::Messages() noexcept {
 
 using Log = std::vector<std::string>;
 
-TEST(TeardownTest, DestroyFromInsideAHandlerUnbindsBeforeTheHandlerReturns) {
-    Log log;
-    LoggingWindow window(log);
-    ASSERT_TRUE(CreatePopup(window, RECT{0, 0, 50, 50}, true));
-    HWND hwnd = window.GetSafeHwnd();
-    EXPECT_EQ(::SendMessageW(hwnd, kDestroyNow, 0, 0), 0);
-    EXPECT_FALSE(::IsWindow(hwnd));
-    EXPECT_EQ(window.GetSafeHwnd(), nullptr);
-    EXPECT_EQ(CWnd::FromHandle(hwnd), nullptr);
-    EXPECT_EQ(log, (Log{"OnDestroy", "PostNcDestroy", "unbound-in-handler"}));
+// The handler goes on using its members after the window died; PostNcDestroy (which may delete
+// the object) waits until that handler has returned.
+TEST(TeardownTest, DestroyFromInsideAHandlerDefersPostNcDestroyUntilTheHandlerReturns) {
+    for (const bool selfDeleting : {false, true}) {
+        Log log;
+        auto owned = std::make_unique<LoggingWindow>(log);
+        LoggingWindow* window = owned.get();
+        window->m_deleteInPostNcDestroy = selfDeleting;
+        if (selfDeleting)
+            owned.release();
+        ASSERT_TRUE(CreatePopup(*window, RECT{0, 0, 50, 50}, true));
+        HWND hwnd = window->GetSafeHwnd();
+        EXPECT_EQ(::SendMessageW(hwnd, kDestroyNow, 0, 0), 0);
+        EXPECT_FALSE(::IsWindow(hwnd));
+        EXPECT_EQ(CWnd::FromHandle(hwnd), nullptr);
+        if (selfDeleting) {
+            EXPECT_EQ(log, (Log{"OnDestroy", "unbound-in-handler", "PostNcDestroy", "dtor"}));
+        } else {
+            EXPECT_EQ(window->GetSafeHwnd(), nullptr);
+            EXPECT_EQ(log, (Log{"OnDestroy", "unbound-in-handler", "PostNcDestroy"}));
+        }
+    }
 }
 
 TEST(TeardownTest, DeletingTheObjectInsideItsHandlerDestroysTheWindowQuietly) {
