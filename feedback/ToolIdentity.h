@@ -2,9 +2,11 @@
 // feedback dialog's answers); the version is also shown on the panel.
 #pragma once
 
+#include "HalvaneVersion.h"
+
 namespace halvane {
 
 inline constexpr wchar_t kToolId[] = L"10113";
-inline constexpr wchar_t kToolVersion[] = L"1.0.21.219";
+inline constexpr wchar_t kToolVersion[] = L"" HALVANE_VERSION_TEXT;
 
 } // namespace halvane
