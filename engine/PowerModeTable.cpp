@@ -1,5 +1,7 @@
 #include "engine/PowerModeTable.h"
 
+#include "engine/SchemeParsers.h"
+
 namespace halvane {
 
 const wchar_t* const kPowerModeNames[kPowerModeCount] = {
@@ -27,6 +29,13 @@ const FixedPlanSteps* FixedPlanStepsFor(int mode) {
     if (mode < POWER_MODE_SAVER || mode > POWER_MODE_HIGH_PERFORMANCE)
         return nullptr;
     return &kFixedPlans[mode];
+}
+
+bool FormatSetActiveCommand(const std::wstring& guid, std::wstring* command) {
+    if (!IsGuidShaped(guid))
+        return false;
+    *command = kSetActivePrefix + guid;
+    return true;
 }
 
 } // namespace halvane

@@ -1,6 +1,8 @@
 // Power modes, the plans they select and the texts of every failed step.
-// Pure data: shared by the switcher and its tests.
+// Pure data and the set command's formatting: shared by the switcher and its tests.
 #pragma once
+
+#include <string>
 
 namespace halvane {
 
@@ -19,6 +21,11 @@ extern const wchar_t* const kPowerModeNames[kPowerModeCount];
 // Listing the plans; the trailing blank is part of the command.
 constexpr const wchar_t* kListSchemesCommand = L"powercfg /l ";
 constexpr const wchar_t* kSetActivePrefix = L"powercfg -s ";
+
+// kSetActivePrefix followed by the GUID into *command; false, and *command untouched, when the
+// text is not 8-4-4-4-12 hex digits. The command line goes to the interpreter, so nothing else
+// may ever reach it.
+bool FormatSetActiveCommand(const std::wstring& guid, std::wstring* command);
 
 // Log texts of the three steps that activate a plan and confirm it.
 struct ActivationTexts {

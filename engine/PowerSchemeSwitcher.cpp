@@ -61,7 +61,7 @@ BOOL CPowerSchemeSwitcher::SetPowerMode() {
     const FixedPlanSteps* steps = FixedPlanStepsFor(m_nMode);
     if (steps == nullptr)
         return Fail(nullptr); // not a mode of the list: report failure, nothing ran
-    return ActivateAndVerify(steps->planGuid, steps->texts);
+    return ActivateAndVerify(steps->planGuid, steps->texts, steps->texts.setFailure);
 }
 
 BOOL CPowerSchemeSwitcher::SetUltimatePlan() {
@@ -73,7 +73,7 @@ BOOL CPowerSchemeSwitcher::SetUltimatePlan() {
     if (ContainsUltimateScheme(output)) {
         if (!halvane::FindUltimateSchemeGuid(output, &guid))
             return Fail(ultimate::kParseFailure);
-        return ActivateAndVerify(guid, ultimate::kExisting);
+        return ActivateAndVerify(guid, ultimate::kExisting, ultimate::kParseFailure);
     }
 
     // One repeat when the duplication cannot be started; the plan it makes stays installed.
@@ -81,14 +81,19 @@ BOOL CPowerSchemeSwitcher::SetUltimatePlan() {
         return Fail(ultimate::kDuplicateFailure);
     if (!halvane::GetDuplicatedSchemeGuid(output, &guid))
         return Fail(ultimate::kParseFailure);
-    return ActivateAndVerify(guid, ultimate::kCreated);
+    return ActivateAndVerify(guid, ultimate::kCreated, ultimate::kParseFailure);
 }
 
 // powercfg's exit status is never consulted: a rejected set shows up in the verification.
-BOOL CPowerSchemeSwitcher::ActivateAndVerify(const std::wstring& guid,
-                                             const ActivationTexts& texts) {
+BOOL CPowerSchemeSwitcher::ActivateAndVerify(const std::wstring& guid, const ActivationTexts& texts,
+                                             const wchar_t* unusableGuidText) {
+    // The GUID may come from text any user can write (a plan's name): whatever a parser let
+    // through, only a GUID is ever put on the interpreter's command line.
+    std::wstring command;
+    if (!FormatSetActiveCommand(guid, &command))
+        return Fail(unusableGuidText);
     std::wstring output;
-    if (!Run(kSetActivePrefix + guid, &output))
+    if (!Run(command, &output))
         return Fail(texts.setFailure);
     if (!Run(kListSchemesCommand, &output))
         return Fail(texts.listFailure);

@@ -37,7 +37,9 @@ public:
 
 private:
     BOOL SetUltimatePlan();
-    BOOL ActivateAndVerify(const std::wstring& guid, const ActivationTexts& texts);
+    // unusableGuidText: logged when the GUID is not fit for a command line.
+    BOOL ActivateAndVerify(const std::wstring& guid, const ActivationTexts& texts,
+                           const wchar_t* unusableGuidText);
     BOOL Succeed();
     BOOL Fail(const wchar_t* logText);
 

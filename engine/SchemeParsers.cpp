@@ -36,9 +36,9 @@ bool GuidShapeAt(const std::wstring& text, std::size_t at) {
     return true;
 }
 
-// Labels in some languages lack "GUID:" ("GUID des Energieschemas: ..."): take the first
-// GUID-shaped token that is not a piece of a longer run of hex digits and dashes.
-bool FirstGuidToken(const std::wstring& line, std::wstring* guid) {
+// Position of the first GUID-shaped token that is not a piece of a longer run of hex digits
+// and dashes; npos when there is none.
+std::size_t FirstGuidToken(const std::wstring& line) {
     const auto joins = [](wchar_t c) { return c == L'-' || IsHexDigit(c); };
     for (std::size_t at = 0; at + kGuidLength <= line.size(); ++at) {
         if (at > 0 && joins(line[at - 1]))
@@ -47,10 +47,18 @@ bool FirstGuidToken(const std::wstring& line, std::wstring* guid) {
             continue;
         if (at + kGuidLength < line.size() && joins(line[at + kGuidLength]))
             continue;
-        *guid = line.substr(at, kGuidLength);
-        return true;
+        return at;
     }
-    return false;
+    return std::wstring::npos;
+}
+
+// The active plan's line ends with its name's closing parenthesis, blanks and "*".
+bool EndsWithActiveMark(const std::wstring& line) {
+    const auto star = line.find_last_not_of(kWhiteSpace);
+    if (star == std::wstring::npos || line[star] != L'*' || star == 0)
+        return false;
+    const auto paren = line.find_last_not_of(kWhiteSpace, star - 1);
+    return paren != std::wstring::npos && line[paren] == L')';
 }
 
 // Which name the list uses: the Chinese one wins when both are present.
@@ -63,19 +71,30 @@ const wchar_t* UltimateNameIn(const std::wstring& text) {
 }
 } // namespace
 
+bool IsGuidShaped(const std::wstring& text) {
+    return text.size() == kGuidLength && GuidShapeAt(text, 0);
+}
+
 bool GuidFromLine(const std::wstring& line, std::wstring* guid) {
     static const std::wstring kMarker = L"GUID:";
+    const auto token = FirstGuidToken(line);
     const auto marker = line.find(kMarker);
-    if (marker == std::wstring::npos)
-        return FirstGuidToken(line, guid);
-    const std::wstring rest = TrimLeft(line.substr(marker + kMarker.size()));
-    const auto blank = rest.find(L' ');
-    if (blank == std::wstring::npos)
+    if (marker < token) {
+        // A labelled line ("Power Scheme GUID: <guid>  (<name>)"): what follows the label is
+        // the GUID, or the line has none. A marker after the token belongs to the name.
+        const std::wstring rest = TrimLeft(line.substr(marker + kMarker.size()));
+        const auto blank = rest.find(L' ');
+        if (blank == std::wstring::npos)
+            return false;
+        std::wstring labelled = Trim(rest.substr(0, blank));
+        if (!IsGuidShaped(labelled))
+            return false;
+        *guid = std::move(labelled);
+        return true;
+    }
+    if (token == std::wstring::npos)
         return false;
-    std::wstring token = Trim(rest.substr(0, blank));
-    if (token.size() <= 8)
-        return false;
-    *guid = std::move(token);
+    *guid = line.substr(token, kGuidLength);
     return true;
 }
 
@@ -100,13 +119,15 @@ bool GetDuplicatedSchemeGuid(std::wstring output, std::wstring* guid) {
 }
 
 bool IsSchemeActive(std::wstring output, std::wstring guid) {
-    const auto at = output.find(guid);
-    if (at == std::wstring::npos)
-        return false;
-    const auto end = output.find(kLineEnd, at);
-    if (end == std::wstring::npos)
-        return false;
-    return output.find(L'*', at) < end;
+    std::wstring::size_type pos = 0;
+    for (auto end = output.find(kLineEnd); end != std::wstring::npos;
+         pos = end + 2, end = output.find(kLineEnd, pos)) {
+        const std::wstring line = output.substr(pos, end - pos);
+        std::wstring own;
+        if (GuidFromLine(line, &own) && own == guid)
+            return EndsWithActiveMark(line);
+    }
+    return false;
 }
 
 bool ContainsUltimateScheme(const std::wstring& output) {

@@ -1,5 +1,7 @@
 // Feeds arbitrary text to one plan-list parser (chosen at build time): no crash, and what it
-// claims holds; without "GUID:" the duplication parser must agree with a regular expression. FUZZ_CARRY also checks that the multi-byte carry never loses or adds a byte.
+// claims holds. Every GUID returned has the 8-4-4-4-12 shape; the duplication parser agrees
+// with regular expressions; a "*" inside a name never makes a plan active. FUZZ_CARRY also
+// checks that the multi-byte carry never loses or adds a byte.
 #include "engine/MbcsCarry.h"
 #include "engine/SchemeParsers.h"
 
@@ -28,28 +30,62 @@ void Require(bool condition) {
         std::abort();
 }
 
-#if defined(FUZZ_DUPLICATED_GUID)
-// Independent oracle for lines without "GUID:": the first 8-4-4-4-12 hex token that no hex
-// digit or dash touches.
-std::wstring FirstFreeGuid(const std::wstring& text) {
-    static const std::wregex shape(L"(^|[^0-9a-fA-F-])([0-9a-fA-F]{8}-[0-9a-fA-F]{4}-[0-9a-fA-F]{4}-"
-                                   L"[0-9a-fA-F]{4}-[0-9a-fA-F]{12})(?![0-9a-fA-F-])");
-    std::wsmatch match;
-    return std::regex_search(text, match, shape) ? match[2].str() : std::wstring();
+#define HEX8 L"[0-9a-fA-F]{8}"
+#define GUID_PATTERN HEX8 L"-[0-9a-fA-F]{4}-[0-9a-fA-F]{4}-[0-9a-fA-F]{4}-[0-9a-fA-F]{12}"
+
+[[maybe_unused]] bool HasGuidShape(const std::wstring& text) {
+    static const std::wregex shape(GUID_PATTERN);
+    return std::regex_match(text, shape);
 }
 
-// The duplication output and every plan line fall back to the GUID-shaped token.
-void CheckGuidFromText(const std::wstring& text, bool found, const std::wstring& guid) {
+#if defined(FUZZ_DUPLICATED_GUID)
+// Independent oracle: the first 8-4-4-4-12 hex token that no hex digit or dash touches...
+std::wstring FirstFreeGuid(const std::wstring& text, std::size_t* at) {
+    static const std::wregex free(L"(^|[^0-9a-fA-F-])(" GUID_PATTERN L")(?![0-9a-fA-F-])");
+    std::wsmatch match;
+    if (!std::regex_search(text, match, free))
+        return {};
+    *at = static_cast<std::size_t>(match.position(2));
+    return match[2].str();
+}
+
+// ...unless the first "GUID:" comes before it: then blanks, exactly a GUID, a blank, or none.
+std::wstring ExpectedGuid(const std::wstring& text) {
+    std::size_t at = std::wstring::npos;
+    const std::wstring first = FirstFreeGuid(text, &at);
     const auto marker = text.find(L"GUID:");
-    if (marker != std::wstring::npos) {
-        if (found)
-            Require(guid.size() > 8 && text.find(guid, marker) != std::wstring::npos);
-        return;
+    if (marker == std::wstring::npos || marker > at)
+        return first;
+    static const std::wregex labelled(L"^[ \\t\\r\\n]*(" GUID_PATTERN L")[\\t\\r\\n]* ");
+    std::wsmatch match;
+    const std::wstring rest = text.substr(marker + 5);
+    return std::regex_search(rest, match, labelled) ? match[1].str() : std::wstring();
+}
+#endif
+
+#if defined(FUZZ_SCHEME_ACTIVE)
+// Every "*" that a ")" follows on its line (blanks aside) stands inside a name: never the mark.
+std::wstring WithoutStarsInNames(std::wstring list) {
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        if (list[i] != L'*')
+            continue;
+        const auto next = list.find_first_not_of(L" \t\r\n", i + 1);
+        if (next != std::wstring::npos && list[next] == L')' && list.find(L"\r\n", i) > next)
+            list[i] = L'+';
     }
-    const std::wstring expected = FirstFreeGuid(text);
-    Require(found == !expected.empty());
-    if (found)
-        Require(guid == expected);
+    return list;
+}
+
+// Some terminated line holds the plan and ends with ")", blanks and "*".
+bool SomeLineEndsActive(const std::wstring& list, const std::wstring& plan) {
+    static const std::wregex active(L"\\)[ \\t\\r\\n]*\\*[ \\t\\r\\n]*$");
+    for (std::size_t pos = 0, end; (end = list.find(L"\r\n", pos)) != std::wstring::npos;
+         pos = end + 2) {
+        const std::wstring line = list.substr(pos, end - pos);
+        if (line.find(plan) != std::wstring::npos && std::regex_search(line, active))
+            return true;
+    }
+    return false;
 }
 #endif
 
@@ -60,25 +96,30 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::wstring guid = L"unchanged";
 #if defined(FUZZ_FIND_ULTIMATE)
     if (halvane::FindUltimateSchemeGuid(text, &guid))
-        Require(guid.size() > 8 && guid.find(L' ') == std::wstring::npos &&
-                text.find(guid) != std::wstring::npos);
+        Require(HasGuidShape(guid) && text.find(guid) != std::wstring::npos);
     else
         Require(guid == L"unchanged");
 #elif defined(FUZZ_DUPLICATED_GUID)
     if (size > 4096)
         return 0; // the regex oracle is slow on long inputs
+    const std::wstring expected = ExpectedGuid(text);
     const bool found = halvane::GetDuplicatedSchemeGuid(text, &guid);
-    CheckGuidFromText(text, found, guid);
-    if (!found)
-        Require(guid == L"unchanged");
+    Require(found == !expected.empty());
+    Require(guid == (found ? expected : L"unchanged"));
+    Require(!found || HasGuidShape(guid));
 #elif defined(FUZZ_SCHEME_ACTIVE)
-    // The first 12 characters name the plan, the rest is the list.
-    const std::wstring plan = text.substr(0, 12);
-    if (halvane::IsSchemeActive(text.substr(plan.size()), plan)) {
-        const std::wstring list = text.substr(plan.size());
-        const auto at = list.find(plan);
-        Require(at != std::wstring::npos && list.find(L'*', at) < list.find(L"\r\n", at));
-    }
+    if (size > 4096)
+        return 0;
+    // "#" stands for the plan's GUID, so lines that hold it are common.
+    const std::wstring plan = L"381b4222-f694-41f0-9685-ff5bb260df2e";
+    std::wstring list;
+    for (const wchar_t c : text)
+        list += c == L'#' ? plan : std::wstring(1, c);
+    const bool active = halvane::IsSchemeActive(list, plan);
+    Require(!active || SomeLineEndsActive(list, plan));
+    Require(active == halvane::IsSchemeActive(WithoutStarsInNames(list), plan));
+    // Only a GUID can be active.
+    Require(!halvane::IsSchemeActive(list, plan.substr(1)));
 #elif defined(FUZZ_CARRY)
     halvane::CodePageShape gbk;
     gbk.kind = halvane::CodePageShape::DoubleByte;

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace halvane {
 namespace {
 
@@ -29,31 +32,61 @@ const std::wstring kEnglishList =
     L"Power Scheme GUID: a1841308-3541-4fab-bc81-f71556f20b4a  (Power saver)\r\n"
     L"Power Scheme GUID: 0e1a6bb2-7b93-41d1-a1b5-33f0b1b5a0c4  (Ultimate Performance)\r\n";
 
-TEST(GuidFromLine, TakesTheTokenAfterTheFirstMarker) {
-    std::wstring guid;
-    EXPECT_TRUE(GuidFromLine(L"Power Scheme GUID:   abc-123456789  (x) *", &guid));
-    EXPECT_EQ(guid, L"abc-123456789");
-    EXPECT_TRUE(GuidFromLine(L"GUID: first-guid-1 GUID: second-guid-2 ", &guid));
-    EXPECT_EQ(guid, L"first-guid-1");
+// A plan's own GUID, and names any user can give a plan: none of them may choose the GUID.
+const wchar_t* const kOwn = L"9d3e2f1a-0b4c-4d5e-8f60-718293a4b5c6";
+const std::wstring kInjected = L"GUID:&C:\\Users\\Public\\x.exe& Ultimate Performance";
+const std::wstring kOtherPlansGuid = L"GUID:a1841308-3541-4fab-bc81-f71556f20b4a 卓越性能";
+const std::wstring kOwnZh = std::wstring(L"电源方案 GUID: ") + kOwn + L"  (";
+const std::wstring kOwnDe = std::wstring(L"GUID des Energieschemas: ") + kOwn + L"  (";
+const std::wstring kOwnEn = std::wstring(L"Power Scheme GUID: ") + kOwn + L"  (";
+
+struct LineCase {
+    std::wstring line;
+    const wchar_t* guid; // null: none found
+};
+
+void ExpectGuids(bool (*parse)(std::wstring, std::wstring*), const std::vector<LineCase>& cases) {
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "case " << (&c - cases.data()));
+        std::wstring guid = L"kept";
+        EXPECT_EQ(parse(c.line, &guid), c.guid != nullptr);
+        EXPECT_EQ(guid, c.guid != nullptr ? c.guid : L"kept");
+    }
 }
 
-TEST(GuidFromLine, RejectsShortOrUnterminatedTokensAndLeavesTheGuidAlone) {
-    std::wstring guid = L"unchanged";
-    EXPECT_FALSE(GuidFromLine(L"GUID: 12345678 (eight)", &guid)); // 8 characters: too short
-    EXPECT_FALSE(GuidFromLine(L"no marker here 381b4222-f694", &guid));
-    EXPECT_FALSE(GuidFromLine(L"GUID: 381b4222-f694-41f0-9685-ff5bb260df2e", &guid)); // no blank
-    EXPECT_FALSE(GuidFromLine(L"guid: 381b4222-f694-41f0 (lower-case marker)", &guid));
-    EXPECT_EQ(guid, L"unchanged");
-    EXPECT_TRUE(GuidFromLine(L"GUID: 123456789 (nine)", &guid));
-    EXPECT_EQ(guid, L"123456789");
+bool ParseLine(std::wstring line, std::wstring* guid) {
+    return GuidFromLine(line, guid);
+}
+
+TEST(GuidFromLine, NamesNeverChooseTheGuid) {
+    ExpectGuids(ParseLine,
+                {
+                    // The label's "GUID:" comes first on Chinese and English lines...
+                    {kOwnZh + kInjected + L")", kOwn},
+                    {kOwnEn + kOtherPlansGuid + L") *", kOwn},
+                    // ...and where the label lacks it, the own GUID precedes the name's.
+                    {kOwnDe + kInjected + L")", kOwn},
+                    {kOwnDe + kOtherPlansGuid + L")", kOwn},
+                    // After a label, exactly a GUID or nothing: no fallback to the name.
+                    {L"Power Scheme GUID: &C:\\x.exe&  (a1841308-3541-4fab-bc81-f71556f20b4a)",
+                     nullptr},
+                    {std::wstring(L"GUID: ") + kOwn + L"&C:\\x.exe&  (x)", nullptr},
+                    {std::wstring(L"GUID: x.exe&") + kOwn + L"  (x)", nullptr},
+                    {std::wstring(L"GUID: \"") + kOwn + L"\"  (x)", nullptr},
+                    {std::wstring(L"GUID: ") + kOwn + L"|calc  (x)", nullptr},
+                    {std::wstring(L"GUID: ^") + kOwn + L"  (x)", nullptr},
+                    {std::wstring(L"GUID: <") + kOwn + L">  (x)", nullptr},
+                    {L"GUID: 9d3e2f1a-0b4c-4d5e-8f60&718293a4b5c6  (x)", nullptr},
+                    {L"GUID: 0e1a6bb2-7b93  (x)", nullptr},
+                    {std::wstring(L"GUID: ") + kOwn, nullptr}, // no blank after it
+                    {std::wstring(L"GUID:\t") + kOwn + L"\t (x)", kOwn},
+                    {L"guid: 381b4222-f694-41f0 (lower-case marker)", nullptr},
+                });
 }
 
 // Lines without "GUID:" yield their first free-standing 8-4-4-4-12 hex token.
 TEST(GuidFromLine, LabelsWithoutTheMarkerYieldTheFirstGuidShapedToken) {
-    const struct {
-        const wchar_t* line;
-        const wchar_t* guid; // null: none found
-    } cases[] = {
+    ExpectGuids(ParseLine, {
         {L"GUID des Energieschemas: 381b4222-f694-41f0-9685-ff5bb260df2e  (Ausbalanciert) *",
          kBalanced},
         {L"GUID de plan de energía: 8c5e7fda-e8bf-4a96-9a85-a6e23a8c635c  (Alto rendimiento)", kHigh},
@@ -78,22 +111,7 @@ TEST(GuidFromLine, LabelsWithoutTheMarkerYieldTheFirstGuidShapedToken) {
         {L"381b4222-f694-41f0-9685-ff5bb260dg2e", nullptr},
         {L"Energieschema konnte nicht erstellt werden.", nullptr},
         {L"", nullptr},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << "line " << (&c - cases));
-        std::wstring guid = L"kept";
-        EXPECT_EQ(GuidFromLine(c.line, &guid), c.guid != nullptr);
-        EXPECT_EQ(guid, c.guid != nullptr ? c.guid : L"kept");
-    }
-}
-
-TEST(GuidFromLine, TheMarkerStillDecidesWhereItIsPresent) {
-    std::wstring guid = L"kept";
-    // After "GUID:" the old rule alone applies, even when a GUID stands elsewhere.
-    EXPECT_FALSE(GuidFromLine(L"381b4222-f694-41f0-9685-ff5bb260df2e GUID: 12345678 (x)", &guid));
-    EXPECT_EQ(guid, L"kept");
-    EXPECT_TRUE(GuidFromLine(L"Energieschema-GUID: not-a-guid-at-all  (x)", &guid));
-    EXPECT_EQ(guid, L"not-a-guid-at-all");
+    });
 }
 
 TEST(FindUltimateSchemeGuid, FindsThePlanByEitherName) {
@@ -110,33 +128,44 @@ TEST(FindUltimateSchemeGuid, FirstCopyWinsAndUnusableLinesAreSkipped) {
     const std::wstring list = L"\r\n卓越性能 without a guid\r\n"
                               L"电源方案 GUID: short  (卓越性能)\r\n"
                               L"电源方案 GUID: 11111111-aaaa  (卓越性能)\r\n"
-                              L"电源方案 GUID: 22222222-bbbb  (卓越性能) *";
+                              L"电源方案 GUID: 11111111-aaaa-4aaa-8aaa-111111111111  (卓越性能)\r\n"
+                              L"电源方案 GUID: 22222222-bbbb-4bbb-8bbb-222222222222  (卓越性能) *";
     std::wstring guid;
     EXPECT_TRUE(FindUltimateSchemeGuid(list, &guid));
-    EXPECT_EQ(guid, L"11111111-aaaa");
+    EXPECT_EQ(guid, L"11111111-aaaa-4aaa-8aaa-111111111111");
 }
 
-TEST(FindUltimateSchemeGuid, LastLineWithoutLineEndAndNoMatch) {
-    std::wstring guid = L"kept";
-    EXPECT_TRUE(FindUltimateSchemeGuid(L"GUID: 0e1a6bb2-7b93  (Ultimate Performance)", &guid));
-    EXPECT_EQ(guid, L"0e1a6bb2-7b93");
-    guid = L"kept";
-    EXPECT_FALSE(FindUltimateSchemeGuid(L"\r\n\r\nGUID: 0e1a6bb2-7b93  (Ultimative Leistung)\r\n",
-                                        &guid));
-    EXPECT_FALSE(FindUltimateSchemeGuid(L"", &guid));
-    EXPECT_FALSE(FindUltimateSchemeGuid(L"GUID: ultimate performance-1 (lower case)", &guid));
-    EXPECT_EQ(guid, L"kept");
+// A matching line whose text after its label is not a GUID is passed over; the scan goes on.
+TEST(FindUltimateSchemeGuid, HostileNamesYieldTheirOwnPlanOrAreSkipped) {
+    const std::wstring next = L"Power Scheme GUID: 0e1a6bb2-7b93-41d1-a1b5-33f0b1b5a0c4  (x)";
+    ExpectGuids(FindUltimateSchemeGuid,
+                {
+                    {L"\r\nVorhandene Energieschemas (* Aktiv)\r\n" + kOwnDe + kInjected + L")\r\n",
+                     kOwn},
+                    {kOwnZh + kOtherPlansGuid + L")", kOwn},
+                    {L"Energieschema-GUID: &C:\\x.exe&  (Ultimate Performance)\r\n" + next +
+                         L" Ultimate Performance\r\n",
+                     L"0e1a6bb2-7b93-41d1-a1b5-33f0b1b5a0c4"},
+                    {L"GUID: |x.exe  (Ultimate Performance)\r\nGUID: \"x\"  (卓越性能)", nullptr},
+                    {L"GUID: 0e1a6bb2-7b93  (Ultimate Performance)", nullptr},
+                    {L"\r\nGUID: 0e1a6bb2-7b93-41d1-a1b5-33f0b1b5a0c4  (Ultimative Leistung)\r\n",
+                     nullptr},
+                    {L"", nullptr},
+                    {L"GUID: 0e1a6bb2-7b93-41d1-a1b5-33f0b1b5a0c4 (ultimate performance)", nullptr},
+                });
     EXPECT_FALSE(ContainsUltimateScheme(L"ultimate performance"));
 }
 
 TEST(GetDuplicatedSchemeGuid, TakesTheFirstMarkerOfTheWholeOutput) {
-    std::wstring guid;
-    EXPECT_TRUE(GetDuplicatedSchemeGuid(
-        L"电源方案 GUID: 9d3e2f1a-0b4c-4d5e-8f60-718293a4b5c6  (卓越性能)\r\n", &guid));
-    EXPECT_EQ(guid, L"9d3e2f1a-0b4c-4d5e-8f60-718293a4b5c6");
-    guid = L"kept";
-    EXPECT_FALSE(GetDuplicatedSchemeGuid(L"Unable to create a new power scheme.\r\n", &guid));
-    EXPECT_EQ(guid, L"kept");
+    ExpectGuids(GetDuplicatedSchemeGuid,
+                {
+                    {kOwnZh + L"卓越性能)\r\n", kOwn},
+                    {kOwnDe + kInjected + L")\r\n", kOwn},
+                    {kOwnZh + kOtherPlansGuid + L")\r\n", kOwn},
+                    // The first marker decides, even when a later line holds a GUID.
+                    {L"GUID: &C:\\x.exe&  (卓越性能)\r\n" + kOwnZh + L"卓越性能)\r\n", nullptr},
+                    {L"Unable to create a new power scheme.\r\n", nullptr},
+                });
 }
 
 TEST(GetDuplicatedSchemeGuid, LabelsWithoutTheMarkerYieldTheNewPlan) {
@@ -171,6 +200,59 @@ TEST(IsSchemeActive, OnlyAStarOnThePlansOwnLineCounts) {
     // The active line must be terminated.
     EXPECT_FALSE(IsSchemeActive(L"GUID: 381b4222-f694-41f0-9685-ff5bb260df2e  (x) *", kBalanced));
     EXPECT_FALSE(IsSchemeActive(L"", kBalanced));
+}
+
+// Only the mark after the name's closing parenthesis counts: names may hold "*", "(" and ")".
+TEST(IsSchemeActive, AStarInTheNameIsNotTheActiveMark) {
+    const std::wstring high = std::wstring(L"电源方案 GUID: ") + kHigh + L"  (";
+    const struct {
+        std::wstring list;
+        bool active;
+    } cases[] = {
+        {high + L"高性能 *)\r\n", false},
+        {high + L"高性能 *) *\r\n", true},
+        {high + L"*)\r\n", false},
+        {high + L"x) *)\r\n", false},
+        {high + L"x) *) *\r\n", true},
+        {high + L"x (y) *\r\n", true},
+        {high + L"x (y) *)\r\n", false},
+        {high + L"高性能)* \t\r\n", true},
+        {high + L"高性能) * x\r\n", false},
+        {high + L"高性能) **\r\n", false},
+        {std::wstring(L"GUID des Energieschemas: ") + kHigh + L"  (Höchstleistung) *\r\n", true},
+        // A name that is this plan's GUID, on an earlier, active line, is not its line.
+        {std::wstring(L"电源方案 GUID: ") + kOwn + L"  (" + kHigh + L") *\r\n" + high +
+             L"高性能)\r\n",
+         false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "case " << (&c - cases));
+        EXPECT_EQ(IsSchemeActive(c.list, kHigh), c.active);
+    }
+}
+
+TEST(FormatSetActiveCommand, OnlyAGuidReachesTheCommandLine) {
+    const std::wstring own = kOwn;
+    const struct {
+        std::wstring guid;
+        bool formatted;
+    } cases[] = {
+        {own, true},
+        {L"8C5E7FDA-E8BF-4A96-9A85-A6E23A8C635C", true},
+        {L"&C:\\Users\\Public\\x.exe&", false},
+        {own + L"&x.exe", false},
+        {own + L" ", false},
+        {own.substr(1), false},
+        {L"9d3e2f1a-0b4c-4d5e-8f60^718293a4b5c6", false},
+        {L"9d3e2f1a-0b4c-4d5e-8f60-718293a4b5cg", false},
+        {L"", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "case " << (&c - cases));
+        std::wstring command = L"kept";
+        EXPECT_EQ(FormatSetActiveCommand(c.guid, &command), c.formatted);
+        EXPECT_EQ(command, c.formatted ? L"powercfg -s " + c.guid : L"kept");
+    }
 }
 
 TEST(PowerModeTable, ModesSelectTheBuiltInPlansWithTheirCommands) {

@@ -3,7 +3,10 @@
 #include "engine/PowerSchemeSwitcher.h"
 
 #include "SimFixture.h"
+#include "framework/KernelHandles.h"
 #include "win/support/Pump.h"
+
+#include <shlobj.h>
 
 #include <gtest/gtest.h>
 
@@ -30,6 +33,54 @@ std::string BuiltInPlans(const std::string& profile) {
 std::string WithUltimate(const std::string& profile, const std::string& name) {
     return BuiltInPlans(profile) + "plan=" + kUltimate + " " + name + "\n";
 }
+
+// The built-in plans with one of them renamed, as any user may rename a plan.
+std::string Renamed(const std::string& profile, const std::string& guid, const std::string& name) {
+    std::string state = BuiltInPlans(profile);
+    const auto at = state.find("plan=" + guid + " ") + 6 + guid.size();
+    return state.replace(at, state.find('\n', at) - at, name);
+}
+
+// A batch file in the prefix's common application data folder (a path without blanks, so a
+// plan's name can carry it through a blank-separated token) that leaves a file beside itself
+// when it runs.
+class PlantedProgram {
+public:
+    PlantedProgram() {
+        wchar_t common[MAX_PATH];
+        ::SHGetSpecialFolderPathW(nullptr, common, CSIDL_COMMON_APPDATA, FALSE);
+        m_folder = std::wstring(common) + L"\\halvane-planted-" +
+                   std::to_wstring(::GetCurrentProcessId());
+        ::CreateDirectoryW(m_folder.c_str(), nullptr);
+        const std::string script = "@echo ran>\"" + Ascii(m_folder + L"\\ran.txt") + "\"\r\n";
+        const fw::FileHandle file(::CreateFileW(Path().c_str(), GENERIC_WRITE, 0, nullptr,
+                                                CREATE_ALWAYS, 0, nullptr));
+        DWORD written = 0;
+        EXPECT_TRUE(::WriteFile(file.Get(), script.data(), static_cast<DWORD>(script.size()),
+                                &written, nullptr));
+    }
+    ~PlantedProgram() {
+        ::DeleteFileW(Path().c_str());
+        ::DeleteFileW((m_folder + L"\\ran.txt").c_str());
+        ::RemoveDirectoryW(m_folder.c_str());
+    }
+    PlantedProgram(const PlantedProgram&) = delete;
+    PlantedProgram& operator=(const PlantedProgram&) = delete;
+
+    std::wstring Path() const { return m_folder + L"\\run.bat"; }
+    // Whether it ran since the last question.
+    bool Ran() const {
+        const std::wstring marker = m_folder + L"\\ran.txt";
+        const bool ran = ::GetFileAttributesW(marker.c_str()) != INVALID_FILE_ATTRIBUTES;
+        ::DeleteFileW(marker.c_str());
+        return ran;
+    }
+    // The common application data folder's path is ASCII: C:\\ProgramData.
+    static std::string Ascii(const std::wstring& path) { return {path.begin(), path.end()}; }
+
+private:
+    std::wstring m_folder;
+};
 
 // Process starts the runner attempts; those listed in g_failStarts are refused.
 int g_starts = 0;
@@ -143,17 +194,64 @@ TEST_F(SwitcherRun, FixedModeFailuresLogTheirStep) {
     }
 }
 
+// A rejected set leaves Balanced active; a "*" or ")" in the chosen plan's name never passes
+// for the active mark.
 TEST_F(SwitcherRun, RejectedOrIgnoredSetFailsVerification) {
-    {
+    const struct {
+        std::string state;
+        int mode;
+        const wchar_t* text;
+    } cases[] = {
         // Modern standby systems only have Balanced: powercfg rejects the set.
-        SimState sim(BuiltInPlans("zh") + "modern_standby=1\n");
-        ExpectFailure(Change(2, L"设置高性能模式失败"), L"设置高性能模式失败");
+        {BuiltInPlans("zh") + "modern_standby=1\n", 2, L"设置高性能模式失败"},
+        {BuiltInPlans("en") + "ignore_set=1\n", 0, L"设置节能模式失败"},
+        {Renamed("zh", kHigh, "高性能 *") + "ignore_set=1\n", 2, L"设置高性能模式失败"},
+        {Renamed("en", kSaver, "Power saver) *") + "ignore_set=1\n", 0, L"设置节能模式失败"},
+        {WithUltimate("zh", "卓越性能 (*)") + "ignore_set=1\n", 3, L"设置卓越性能失败1"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "case " << (&c - cases));
+        SimState sim(c.state);
+        test::DeleteLogFiles();
+        ExpectFailure(Change(c.mode, c.text), c.text);
         EXPECT_EQ(sim.Value("active"), kBalanced);
     }
-    {
-        SimState sim(BuiltInPlans("en") + "ignore_set=1\n");
+    // The same starred name, with a set that takes effect, is still seen active.
+    SimState sim(Renamed("zh", kHigh, "高性能 *"));
+    test::DeleteLogFiles();
+    ExpectSuccess(Change(2));
+    EXPECT_EQ(sim.Value("active"), kHigh);
+}
+
+// Any user can rename a copy of a plan. Where the labels lack "GUID:" (German), a name holding
+// "GUID:" used to give the token after it, so "&<program>&" ran under the tool's rights.
+TEST_F(SwitcherRun, PlanNamesNeverReachTheCommandLine) {
+    const PlantedProgram planted;
+    const std::string program = PlantedProgram::Ascii(planted.Path());
+    const struct {
+        const char* profile;
+        std::string plan; // "<guid> <name>"
+        bool found;       // else a parse failure
+    } cases[] = {
+        {"de", std::string(kUltimate) + " GUID:&" + program + "& Ultimate Performance", true},
+        {"de", std::string(kUltimate) + " GUID:|" + program + " Ultimate Performance", true},
+        {"de", std::string(kUltimate) + " GUID:" + kSaver + " Ultimate Performance", true},
+        {"zh", std::string(kUltimate) + " GUID:&" + program + "& 卓越性能", true},
+        {"zh", "&" + program + "& 卓越性能", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "case " << (&c - cases));
+        SimState sim(BuiltInPlans(c.profile) + "plan=" + c.plan + "\n");
         test::DeleteLogFiles();
-        ExpectFailure(Change(0, L"设置节能模式失败"), L"设置节能模式失败");
+        if (c.found) {
+            ExpectSuccess(Change(3));
+            EXPECT_EQ(sim.Value("active"), kUltimate) << "the named plan's own GUID is set";
+        } else {
+            ExpectFailure(Change(3, L"解析卓越性能电源方案GUID失败"), L"解析卓越性能电源方案GUID失败");
+            EXPECT_EQ(sim.Value("active"), kBalanced);
+        }
+        EXPECT_EQ(sim.Values("plan").size(), 4u) << "a named plan is never duplicated";
+        EXPECT_FALSE(planted.Ran()) << "the program in the name was started";
     }
 }
 
