@@ -1,5 +1,5 @@
 // The library's background fetch with jobs the test holds at will: a bounded wait never takes
-// a result that is not there, a result once there stays, and the worker may outlive its owner.
+// a result that is not there, and a result once there stays.
 #include "feedbacklib/BackgroundFetch.h"
 
 #include "framework/KernelHandles.h"
@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <memory>
 #include <stdexcept>
 
 namespace {
@@ -24,12 +23,10 @@ KernelHandle NewEvent() {
     return KernelHandle(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
 }
 
-// Signals entered, waits for release, then answers "manifest"; signals gone when the worker
-// has let go of it.
+// Signals entered, waits for release, then answers "manifest".
 struct HeldJob {
     HANDLE entered;
     HANDLE release;
-    std::shared_ptr<void> gone; // its deleter sets the event
 
     HttpResponse operator()() const {
         ::SetEvent(entered);
@@ -42,18 +39,14 @@ struct HeldJob {
     }
 };
 
-std::shared_ptr<void> SignalWhenReleased(HANDLE event) {
-    return std::shared_ptr<void>(event, [](void* h) { ::SetEvent(static_cast<HANDLE>(h)); });
-}
-
 TEST(BackgroundFetch, WaitsOnlyAsLongAsAskedAndKeepsTheFirstResult) {
-    const KernelHandle entered = NewEvent(), release = NewEvent(), gone = NewEvent();
-    ASSERT_TRUE(entered && release && gone);
+    const KernelHandle entered = NewEvent(), release = NewEvent();
+    ASSERT_TRUE(entered && release);
     CBackgroundFetch fetch;
     EXPECT_FALSE(fetch.Started());
     EXPECT_FALSE(fetch.Result(0).has_value()); // nothing started: nothing to wait for
 
-    ASSERT_TRUE(fetch.Start(HeldJob{entered.Get(), release.Get(), SignalWhenReleased(gone.Get())}));
+    ASSERT_TRUE(fetch.Start(HeldJob{entered.Get(), release.Get()}));
     EXPECT_TRUE(fetch.Started());
     ASSERT_EQ(::WaitForSingleObject(entered.Get(), kGenerousMs), WAIT_OBJECT_0);
     std::atomic<int> laterJobs{0};
@@ -71,7 +64,6 @@ TEST(BackgroundFetch, WaitsOnlyAsLongAsAskedAndKeepsTheFirstResult) {
         EXPECT_EQ(result->status, 200u);
         EXPECT_EQ(result->body, "manifest");
     }
-    EXPECT_EQ(::WaitForSingleObject(gone.Get(), kGenerousMs), WAIT_OBJECT_0);
     EXPECT_EQ(laterJobs, 0);
 }
 
@@ -82,18 +74,6 @@ TEST(BackgroundFetch, ThrowingJobCannotTell) {
     ASSERT_TRUE(result.has_value());
     EXPECT_FALSE(result->received);
     EXPECT_TRUE(result->body.empty());
-}
-
-TEST(BackgroundFetch, WorkerFinishesAfterItsOwnerIsGone) {
-    const KernelHandle entered = NewEvent(), release = NewEvent(), gone = NewEvent();
-    ASSERT_TRUE(entered && release && gone);
-    auto fetch = std::make_unique<CBackgroundFetch>();
-    ASSERT_TRUE(
-        fetch->Start(HeldJob{entered.Get(), release.Get(), SignalWhenReleased(gone.Get())}));
-    ASSERT_EQ(::WaitForSingleObject(entered.Get(), kGenerousMs), WAIT_OBJECT_0);
-    fetch.reset(); // does not wait for the worker
-    ::SetEvent(release.Get());
-    EXPECT_EQ(::WaitForSingleObject(gone.Get(), kGenerousMs), WAIT_OBJECT_0);
 }
 
 } // namespace

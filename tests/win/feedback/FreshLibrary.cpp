@@ -13,36 +13,6 @@ std::wstring NextFolderName() {
     return L"fresh-" + std::to_wstring(++count);
 }
 
-// The loader's unload notification (ntdll, no import library): the one sign that a module is
-// really gone, whichever thread dropped its last reference.
-struct CountedString {
-    USHORT length;
-    USHORT maximumLength;
-    PWSTR buffer;
-};
-struct DllNotification {
-    ULONG flags;
-    const CountedString* fullName;
-    const CountedString* baseName;
-    void* base;
-    ULONG size;
-};
-using NotificationFn = void(CALLBACK*)(ULONG reason, const DllNotification* data, void* context);
-using RegisterFn = LONG(NTAPI*)(ULONG flags, NotificationFn fn, void* context, void** cookie);
-using UnregisterFn = LONG(NTAPI*)(void* cookie);
-constexpr ULONG kReasonUnloaded = 2;
-
-struct UnloadWatch {
-    void* base;
-    HANDLE gone;
-};
-
-void CALLBACK OnDllNotification(ULONG reason, const DllNotification* data, void* context) {
-    const auto* watch = static_cast<const UnloadWatch*>(context);
-    if (reason == kReasonUnloaded && data != nullptr && data->base == watch->base)
-        ::SetEvent(watch->gone);
-}
-
 template <typename Fn> Fn NtdllEntry(const char* name) {
     return reinterpret_cast<Fn>(
         reinterpret_cast<void (*)()>(::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), name)));
@@ -115,23 +85,14 @@ std::vector<halvane::fw::KernelHandle> FreshLibrary::ThreadsStartedInside() cons
     return threads;
 }
 
-bool FreshLibrary::UnloadAndWaitGone(unsigned long timeoutMs) {
-    const auto registerFn = NtdllEntry<RegisterFn>("LdrRegisterDllNotification");
-    const auto unregisterFn = NtdllEntry<UnregisterFn>("LdrUnregisterDllNotification");
-    UnloadWatch watch = {m_module, ::CreateEventW(nullptr, TRUE, FALSE, nullptr)};
-    void* cookie = nullptr;
-    const bool watching = m_module != nullptr && registerFn != nullptr && unregisterFn != nullptr &&
-                          watch.gone != nullptr &&
-                          registerFn(0, &OnDllNotification, &watch, &cookie) >= 0;
+void FreshLibrary::Free() {
     if (m_module != nullptr)
         ::FreeLibrary(m_module);
     m_module = nullptr;
-    const bool gone = watching && ::WaitForSingleObject(watch.gone, timeoutMs) == WAIT_OBJECT_0;
-    if (watching)
-        unregisterFn(cookie);
-    if (watch.gone != nullptr)
-        ::CloseHandle(watch.gone);
-    return gone;
+}
+
+bool FreshLibrary::Mapped() const {
+    return ::GetModuleHandleW(m_folder.File(kLibraryName).c_str()) != nullptr;
 }
 
 } // namespace testing_win

@@ -33,10 +33,10 @@ public:
 
     // The threads of this process that were started at a function of the library, to wait on.
     std::vector<halvane::fw::KernelHandle> ThreadsStartedInside() const;
-    // FreeLibrary, then waits at most timeoutMs until the system has taken the library out of
-    // the process (it may outlive FreeLibrary while work of its own still runs). False when it
-    // is still there.
-    bool UnloadAndWaitGone(unsigned long timeoutMs);
+    // FreeLibrary; the library may stay in the process while work of its own still runs.
+    void Free();
+    // Whether the library is still in the process.
+    bool Mapped() const;
 
 private:
     template <typename Fn> Fn Entry(const char* name) const {

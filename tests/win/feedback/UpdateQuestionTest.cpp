@@ -29,8 +29,9 @@ struct AnswerCase {
     int answer;
 };
 
-// Every answer, asked after the server saw the fetch through: the same request, the same
-// answers as a question that did its own fetch, and a second question gets the first's answer.
+// Asked after the server saw the fetch through: the same request and answers as a question
+// that did its own fetch (the judging itself is table-tested natively), and a second question
+// gets the first's answer.
 TEST(UpdateQuestion, AnswersFromTheManifestFetchedSinceInit) {
     const AnswerCase cases[] = {
         {"newer",
@@ -38,11 +39,7 @@ TEST(UpdateQuestion, AnswersFromTheManifestFetchedSinceInit) {
                              "[10113]\r\nversion=1.0.21.1000\r\n"),
          3},
         {"same", LocalHttpServer::Ok("[10113]\nversion=1.0.21.219\n"), 1},
-        {"older", LocalHttpServer::Ok("[10113]\nversion=1.0.9.999\n"), 1},
-        {"other tool", LocalHttpServer::Ok("[20001]\nversion=9.0\n"), 1},
-        {"invalid version", LocalHttpServer::Ok("[10113]\nversion=next\n"), 1},
         {"not a manifest", LocalHttpServer::Ok("<html><body>Bad Gateway</body></html>"), 0},
-        {"key twice", LocalHttpServer::Ok("[10113]\nversion=2.0\nversion=3.0\n"), 0},
         {"404", NotFound("[10113]\r\nversion=2.0\r\n"), 0},
         {"oversized", LocalHttpServer::Ok(std::string(70 * 1024, ';')), 0},
         {"not HTTP", "garbage that is not HTTP\r\n\r\n", 0},
@@ -74,16 +71,18 @@ TEST(UpdateQuestion, SilentServerGetsCouldNotTellAndTheLibraryStillUnloads) {
     FreshLibrary library(UpdateAt(server.Port()));
     ASSERT_TRUE(library.Loaded());
     ASSERT_EQ(library.Init(), 1);
-    const auto workers = library.ThreadsStartedInside(); // cannot be done before the server's
-    EXPECT_EQ(workers.size(), 1u);                       // time-out
+    // Its worker cannot be done yet: it waits at least for the server's silence to time out.
+    const auto workers = library.ThreadsStartedInside();
+    EXPECT_EQ(workers.size(), 1u);
     ASSERT_TRUE(server.WaitForRequest(kLibraryWorkWaitMs));
     const ULONGLONG start = ::GetTickCount64();
     EXPECT_EQ(library.IsNewVersion(), 0);
     EXPECT_EQ(library.IsNewVersion(), 0);
     EXPECT_LT(::GetTickCount64() - start, kLibraryWorkWaitMs);
-    EXPECT_TRUE(library.UnloadAndWaitGone(kLibraryWorkWaitMs));
+    library.Free();
     for (const auto& worker : workers)
         EXPECT_EQ(::WaitForSingleObject(worker.Get(), kLibraryWorkWaitMs), WAIT_OBJECT_0);
+    EXPECT_FALSE(library.Mapped()); // the worker's reference was the last
     EXPECT_EQ(server.Requests().size(), 1u);
 }
 
