@@ -1,12 +1,11 @@
 #include "feedbacklib/FeedbackLibrary.h"
 
 #include "feedbacklib/DefaultAddresses.h"
-#include "feedbacklib/DottedVersion.h"
 #include "feedbacklib/FeedbackRecord.h"
 #include "feedbacklib/HttpGet.h"
 #include "feedbacklib/LibraryConfig.h"
 #include "feedbacklib/RecordStore.h"
-#include "feedbacklib/UpdateManifest.h"
+#include "feedbacklib/UpdateVerdict.h"
 #include "feedbacklib/WebAddress.h"
 #include "feedbacklib/WebOpener.h"
 
@@ -15,8 +14,10 @@ namespace feedbacklib {
 namespace {
 
 constexpr std::size_t kMaxManifestBytes = 64 * 1024;
-constexpr int kNewer = 3;
-constexpr int kNotNewer = 1;
+// How long the version question waits for the manifest. The caller is the user-interface
+// thread, which also runs a desktop-wide mouse hook: every mouse event on the desktop waits
+// with it, and the system drops a hook that is slow to answer.
+constexpr unsigned long kManifestWaitMs = 200;
 
 } // namespace
 
@@ -29,33 +30,37 @@ int CFeedbackLibrary::Init() {
     CLibraryConfig config;
     if (!config.Read())
         return 0;
+    StartUpdateFetch(config.UpdateAddress());
     CRecordStore(config.DataFolder()).Prepare();
     return 1;
 }
 
+void CFeedbackLibrary::StartUpdateFetch(const std::string& address) {
+    m_updateFetch.Start([address] { return HttpGet(address, kMaxManifestBytes); });
+}
+
 int CFeedbackLibrary::CheckNewVersion(const std::string& toolId, const std::string& version) {
-    CLibraryConfig config;
-    config.Read();
     {
         const std::lock_guard<std::mutex> guard(m_lock);
         m_lastToolId = toolId;
         m_lastVersion = version;
         m_lastDownload.clear();
     }
-    const HttpResponse response = HttpGet(config.UpdateAddress(), kMaxManifestBytes);
-    if (!response.complete || response.status != 200)
-        return 0;
-    const auto manifest = ParseUpdateManifest(response.body);
-    if (!manifest)
-        return 0;
-    const ManifestEntry* entry = manifest->Find(toolId);
-    if (entry == nullptr || !IsStrictlyNewerVersion(entry->version, version))
-        return kNotNewer;
-    if (IsOpenableWebAddress(entry->download)) {
-        const std::lock_guard<std::mutex> guard(m_lock);
-        m_lastDownload = entry->download;
+    if (!m_updateFetch.Started()) {
+        CLibraryConfig config;
+        config.Read();
+        StartUpdateFetch(config.UpdateAddress());
     }
-    return kNewer;
+    const auto response = m_updateFetch.Result(kManifestWaitMs);
+    if (!response)
+        return kCouldNotTell;
+    UpdateVerdict verdict =
+        JudgeUpdate(response->status, response->complete, response->body, toolId, version);
+    if (!verdict.download.empty()) {
+        const std::lock_guard<std::mutex> guard(m_lock);
+        m_lastDownload = std::move(verdict.download);
+    }
+    return verdict.answer;
 }
 
 int CFeedbackLibrary::CheckUpdateAddressReachable() {

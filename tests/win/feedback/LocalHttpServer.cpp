@@ -44,7 +44,10 @@ LocalHttpServer::LocalHttpServer(Mode mode, std::string response)
     m_listener = BoundListener(port);
     m_acceptEvent = ::CreateEventW(nullptr, FALSE, FALSE, nullptr);
     m_stopEvent = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    m_requestEvent = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    m_takenEvent = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
     if (m_listener == INVALID_SOCKET || m_acceptEvent == nullptr || m_stopEvent == nullptr ||
+        m_requestEvent == nullptr || m_takenEvent == nullptr ||
         ::WSAEventSelect(m_listener, m_acceptEvent, FD_ACCEPT) != 0)
         return;
     m_port = port;
@@ -60,8 +63,17 @@ LocalHttpServer::~LocalHttpServer() {
         ::closesocket(m_listener);
     if (m_acceptEvent != nullptr)
         ::CloseHandle(m_acceptEvent);
-    if (m_stopEvent != nullptr)
-        ::CloseHandle(m_stopEvent);
+    for (const HANDLE event : {m_stopEvent, m_requestEvent, m_takenEvent})
+        if (event != nullptr)
+            ::CloseHandle(event);
+}
+
+bool LocalHttpServer::WaitForRequest(unsigned long timeoutMs) const {
+    return Started() && ::WaitForSingleObject(m_requestEvent, timeoutMs) == WAIT_OBJECT_0;
+}
+
+bool LocalHttpServer::WaitForAnswerTaken(unsigned long timeoutMs) const {
+    return Started() && ::WaitForSingleObject(m_takenEvent, timeoutMs) == WAIT_OBJECT_0;
 }
 
 std::vector<std::string> LocalHttpServer::Requests() {
@@ -118,6 +130,7 @@ void LocalHttpServer::Handle(SOCKET client) {
         const std::lock_guard<std::mutex> guard(m_lock);
         m_requests.push_back(head);
     }
+    ::SetEvent(m_requestEvent);
     if (m_mode == Mode::Silent) {
         // Hold the connection open without a word until the client gives up or the test ends;
         // far longer than any test's bound, so a client without a time-out is caught.
@@ -139,6 +152,10 @@ void LocalHttpServer::Handle(SOCKET client) {
         sent += static_cast<std::size_t>(n);
     }
     ::shutdown(client, SD_SEND);
+    // The client closes its end when it is done with the answer (or drops it on an error).
+    while (::recv(client, buffer, sizeof buffer, 0) > 0) {
+    }
+    ::SetEvent(m_takenEvent);
 }
 
 } // namespace testing_win

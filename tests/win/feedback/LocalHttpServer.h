@@ -25,6 +25,11 @@ public:
     bool Started() const { return m_port != 0; }
     unsigned short Port() const { return m_port; }
     std::vector<std::string> Requests(); // request heads received so far
+    // True once a request head has come in, waiting at most timeoutMs.
+    bool WaitForRequest(unsigned long timeoutMs) const;
+    // True once an answer was sent and the client then closed the connection: the client is
+    // done with it. Waits at most timeoutMs.
+    bool WaitForAnswerTaken(unsigned long timeoutMs) const;
 
     // A 200 answer carrying body.
     static std::string Ok(const std::string& body);
@@ -40,6 +45,8 @@ private:
     SOCKET m_listener = INVALID_SOCKET;
     HANDLE m_acceptEvent = nullptr;
     HANDLE m_stopEvent = nullptr;
+    HANDLE m_requestEvent = nullptr; // manual reset, both
+    HANDLE m_takenEvent = nullptr;
     unsigned short m_port = 0;
     std::mutex m_lock;
     std::vector<std::string> m_requests;
