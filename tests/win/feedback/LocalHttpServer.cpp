@@ -46,8 +46,9 @@ LocalHttpServer::LocalHttpServer(Mode mode, std::string response)
     m_stopEvent = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
     m_requestEvent = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
     m_takenEvent = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    m_releaseEvent = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
     if (m_listener == INVALID_SOCKET || m_acceptEvent == nullptr || m_stopEvent == nullptr ||
-        m_requestEvent == nullptr || m_takenEvent == nullptr ||
+        m_requestEvent == nullptr || m_takenEvent == nullptr || m_releaseEvent == nullptr ||
         ::WSAEventSelect(m_listener, m_acceptEvent, FD_ACCEPT) != 0)
         return;
     m_port = port;
@@ -63,7 +64,7 @@ LocalHttpServer::~LocalHttpServer() {
         ::closesocket(m_listener);
     if (m_acceptEvent != nullptr)
         ::CloseHandle(m_acceptEvent);
-    for (const HANDLE event : {m_stopEvent, m_requestEvent, m_takenEvent})
+    for (const HANDLE event : {m_stopEvent, m_requestEvent, m_takenEvent, m_releaseEvent})
         if (event != nullptr)
             ::CloseHandle(event);
 }
@@ -143,13 +144,27 @@ void LocalHttpServer::Handle(SOCKET client) {
             ::CloseHandle(closed);
         return;
     }
-    std::size_t sent = 0;
-    while (sent < m_response.size()) {
-        const int n =
-            ::send(client, m_response.data() + sent, static_cast<int>(m_response.size() - sent), 0);
-        if (n <= 0)
-            break;
-        sent += static_cast<std::size_t>(n);
+    const auto sendAll = [client](const char* data, std::size_t size) {
+        for (std::size_t sent = 0; sent < size;) {
+            const int n = ::send(client, data + sent, static_cast<int>(size - sent), 0);
+            if (n <= 0)
+                return false;
+            sent += static_cast<std::size_t>(n);
+        }
+        return true;
+    };
+    if (m_mode == Mode::Trickle) {
+        const std::size_t head = m_response.find("\r\n\r\n");
+        std::size_t at = head == std::string::npos ? m_response.size() : head + 4;
+        bool open = sendAll(m_response.data(), at);
+        const HANDLE events[2] = {m_stopEvent, m_releaseEvent};
+        while (open && at < m_response.size() &&
+               ::WaitForMultipleObjects(2, events, FALSE, kTrickleStepMs) == WAIT_TIMEOUT)
+            open = sendAll(m_response.data() + at++, 1);
+        if (open && ::WaitForSingleObject(m_releaseEvent, 0) == WAIT_OBJECT_0)
+            sendAll(m_response.data() + at, m_response.size() - at);
+    } else {
+        sendAll(m_response.data(), m_response.size());
     }
     ::shutdown(client, SD_SEND);
     // The client closes its end when it is done with the answer (or drops it on an error).

@@ -14,8 +14,11 @@ namespace testing_win {
 class LocalHttpServer {
 public:
     // Answer: each request gets `response` (raw bytes, status line included), then the
-    // connection is closed. Silent: requests are read and never answered.
-    enum class Mode { Answer, Silent };
+    // connection is closed. Silent: requests are read and never answered. Trickle: the head of
+    // `response` at once, then its body one byte every kTrickleStepMs (the client keeps reading,
+    // each read well inside its time-outs) until Release(), then the rest at once.
+    enum class Mode { Answer, Silent, Trickle };
+    static constexpr unsigned long kTrickleStepMs = 200;
 
     LocalHttpServer(Mode mode, std::string response);
     LocalHttpServer(const LocalHttpServer&) = delete;
@@ -30,6 +33,8 @@ public:
     // True once an answer was sent and the client then closed the connection: the client is
     // done with it. Waits at most timeoutMs.
     bool WaitForAnswerTaken(unsigned long timeoutMs) const;
+    // Trickle: send the rest of the body now.
+    void Release() const { ::SetEvent(m_releaseEvent); }
 
     // A 200 answer carrying body.
     static std::string Ok(const std::string& body);
@@ -47,6 +52,7 @@ private:
     HANDLE m_stopEvent = nullptr;
     HANDLE m_requestEvent = nullptr; // manual reset, both
     HANDLE m_takenEvent = nullptr;
+    HANDLE m_releaseEvent = nullptr;
     unsigned short m_port = 0;
     std::mutex m_lock;
     std::vector<std::string> m_requests;
