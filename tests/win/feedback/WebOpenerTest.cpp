@@ -15,163 +15,93 @@
 namespace {
 
 using feedbacklib::ShellOpen;
-using feedbacklib::WebOpenRoutes;
-
-// Routes whose outcomes a row chooses; every call and its address is counted.
-struct FakeRoutes {
-    bool elevated = false;
-    ShellOpen shell = ShellOpen::NoRoute;
-    bool here = true;
-    std::vector<std::wstring> shellAddresses;
-    std::vector<std::wstring> hereAddresses;
-
-    WebOpenRoutes Routes() {
-        return {[this] { return elevated; },
-                [this](const std::wstring& address) {
-                    shellAddresses.push_back(address);
-                    return shell;
-                },
-                [this](const std::wstring& address) {
-                    hereAddresses.push_back(address);
-                    return here;
-                }};
-    }
-};
+using Addresses = std::vector<std::wstring>;
 
 TEST(OpenWebAddress, ElevatedAsksTheDesktopShellAndOpensHereOnlyWhenItCannot) {
+    const char* const page = "https://example.test/a?q=%E9%9C%81&x=1";
+    const wchar_t* const wide = L"https://example.test/a?q=%E9%9C%81&x=1";
     struct Row {
+        const char* address;
         bool elevated;
         ShellOpen shell;
         bool here;
-        std::size_t shellCalls;
-        std::size_t hereCalls;
+        std::size_t shellCalls, hereCalls;
         bool opened;
     };
     const Row rows[] = {
         // Not elevated: opened here, the shell never asked.
-        {false, ShellOpen::Opened, true, 0, 1, true},
-        {false, ShellOpen::NoRoute, false, 0, 1, false},
+        {page, false, ShellOpen::Opened, true, 0, 1, true},
+        {page, false, ShellOpen::NoRoute, false, 0, 1, false},
         // Elevated: the shell opens it, and then nothing opens here.
-        {true, ShellOpen::Opened, true, 1, 0, true},
-        {true, ShellOpen::Opened, false, 1, 0, true},
+        {page, true, ShellOpen::Opened, false, 1, 0, true},
         // No route to the shell, or nothing to gain by it: once here instead.
-        {true, ShellOpen::NoRoute, true, 1, 1, true},
-        {true, ShellOpen::SameRights, true, 1, 1, true},
-        {true, ShellOpen::NoRoute, false, 1, 1, false},
-        {true, ShellOpen::SameRights, false, 1, 1, false},
+        {page, true, ShellOpen::NoRoute, true, 1, 1, true},
+        {page, true, ShellOpen::SameRights, true, 1, 1, true},
+        {page, true, ShellOpen::NoRoute, false, 1, 1, false},
+        {page, true, ShellOpen::SameRights, false, 1, 1, false},
+        // Nothing but a web address takes either route.
+        {"file:///C:/windows/system32/cmd.exe", true, ShellOpen::Opened, true, 0, 0, false},
+        {"C:\\windows\\notepad.exe", false, ShellOpen::Opened, true, 0, 0, false},
     };
-    const std::wstring expected = L"https://example.test/a?q=%E9%9C%81&x=1";
     for (const Row& row : rows) {
-        FakeRoutes fake;
-        fake.elevated = row.elevated;
-        fake.shell = row.shell;
-        fake.here = row.here;
-        const bool opened =
-            feedbacklib::OpenWebAddress("https://example.test/a?q=%E9%9C%81&x=1", fake.Routes());
-        const std::string name = "elevated " + std::to_string(row.elevated) + ", shell " +
-                                 std::to_string(static_cast<int>(row.shell)) + ", here " +
-                                 std::to_string(row.here);
-        EXPECT_EQ(opened, row.opened) << name;
-        EXPECT_EQ(fake.shellAddresses, std::vector<std::wstring>(row.shellCalls, expected)) << name;
-        EXPECT_EQ(fake.hereAddresses, std::vector<std::wstring>(row.hereCalls, expected)) << name;
+        Addresses toShell, toHere;
+        const feedbacklib::WebOpenRoutes routes = {[&] { return row.elevated; },
+                                                   [&](const std::wstring& address) {
+                                                       toShell.push_back(address);
+                                                       return row.shell;
+                                                   },
+                                                   [&](const std::wstring& address) {
+                                                       toHere.push_back(address);
+                                                       return row.here;
+                                                   }};
+        const std::string name = std::string(row.address) + ", elevated " +
+                                 std::to_string(row.elevated) + ", shell " +
+                                 std::to_string(static_cast<int>(row.shell));
+        EXPECT_EQ(feedbacklib::OpenWebAddress(row.address, routes), row.opened) << name;
+        EXPECT_EQ(toShell, Addresses(row.shellCalls, wide)) << name;
+        EXPECT_EQ(toHere, Addresses(row.hereCalls, wide)) << name;
     }
 }
 
-TEST(OpenWebAddress, NothingButAWebAddressTakesEitherRoute) {
-    for (const bool elevated : {false, true}) {
-        FakeRoutes fake;
-        fake.elevated = elevated;
-        fake.shell = ShellOpen::Opened;
-        for (const char* refused :
-             {"file:///C:/windows/system32/cmd.exe", "C:\\windows\\notepad.exe", "cmd.exe", "",
-              "http://example.test/\" C:\\x.exe"})
-            EXPECT_FALSE(feedbacklib::OpenWebAddress(refused, fake.Routes())) << refused;
-        EXPECT_TRUE(fake.shellAddresses.empty());
-        EXPECT_TRUE(fake.hereAddresses.empty());
-    }
-}
-
-// Keeps COM on the test's thread, as the library's callers have it.
-class ComApartment : public ::testing::Test {
-protected:
-    void SetUp() override {
-        m_com = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-    }
-    void TearDown() override {
-        if (SUCCEEDED(m_com))
+// COM on the test's thread for the test's length, as the library's callers have it.
+struct ComApartment {
+    const HRESULT result = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    ~ComApartment() {
+        if (SUCCEEDED(result))
             ::CoUninitialize();
     }
-
-private:
-    HRESULT m_com = E_FAIL;
 };
 
-// An address scheme of this process's own whose handler, a command line, writes the address it
-// was given into a file: it records what any process (the shell's too) opens, whatever that
-// process's environment holds.
-class SchemeRecorder {
-public:
-    explicit SchemeRecorder(const testing_win::CaseFolder& folder)
-        : m_scheme(L"halvane-opener-" + std::to_wstring(::GetCurrentProcessId())),
-          m_log(folder.File(L"scheme.txt")), m_key(L"Software\\Classes\\" + m_scheme) {
-        const std::wstring command =
-            L"\"C:\\windows\\system32\\cmd.exe\" /D /C echo %1>\"" + m_log + L"\"";
-        m_ready = Set(m_key, L"URL Protocol", L"") &&
-                  Set(m_key + L"\\shell\\open\\command", nullptr, command);
-    }
-    SchemeRecorder(const SchemeRecorder&) = delete;
-    SchemeRecorder& operator=(const SchemeRecorder&) = delete;
-    ~SchemeRecorder() { ::RegDeleteTreeW(HKEY_LOCAL_MACHINE, m_key.c_str()); }
-
-    bool Ready() const { return m_ready; }
-    std::wstring Address(const std::wstring& rest) const { return m_scheme + L":" + rest; }
-    // The line the handler wrote, once it is there whole (or what there is after the wait).
-    std::string WaitForLine() const {
-        const ULONGLONG deadline = ::GetTickCount64() + 60000;
-        std::string text = testing_win::ReadWholeFile(m_log);
-        while ((text.empty() || text.back() != '\n') && ::GetTickCount64() < deadline) {
-            ::Sleep(100);
-            text = testing_win::ReadWholeFile(m_log);
-        }
-        const std::vector<std::string> lines = testing_win::Lines(text);
-        return lines.empty() ? std::string() : lines.front();
-    }
-
-private:
-    static bool Set(const std::wstring& key, const wchar_t* name, const std::wstring& value) {
-        const auto bytes = static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t));
-        return ::RegSetKeyValueW(HKEY_LOCAL_MACHINE, key.c_str(), name, REG_SZ, value.c_str(),
-                                 bytes) == ERROR_SUCCESS;
-    }
-
-    std::wstring m_scheme;
-    std::wstring m_log;
-    std::wstring m_key;
-    bool m_ready = false;
-};
-
-using DesktopShellUnderWine = ComApartment;
-
-// Wine 8's explorer answers the whole way to the shell's ShellExecute, and runs elevated as
-// every Wine process does.
-TEST_F(DesktopShellUnderWine, AnswersForTheDesktopAndOpensWhatItIsGiven) {
+// Wine 8's explorer answers the whole way to the shell's ShellExecute and, as every Wine process,
+// runs elevated. What it starts runs in its own process, so the handler here is a command line
+// that writes the address given into a file named on that line, under a scheme of this test's.
+TEST(DesktopShellUnderWine, AnswersForTheDesktopAndOpensWhatItIsGiven) {
+    const ComApartment com;
     const feedbacklib::DesktopShell shell = feedbacklib::DesktopShell::Find();
     ASSERT_TRUE(shell);
     EXPECT_TRUE(shell.RunsElevated());
     EXPECT_TRUE(feedbacklib::ProcessRunsElevated(::GetCurrentProcess()));
 
     const testing_win::CaseFolder folder(L"desktop-shell");
-    const SchemeRecorder recorder(folder);
-    ASSERT_TRUE(recorder.Ready());
-    EXPECT_TRUE(shell.Open(recorder.Address(L"page/1")));
-    EXPECT_EQ(recorder.WaitForLine(), testing_win::Narrow(recorder.Address(L"page/1")));
+    const std::wstring scheme = L"halvane-opener-" + std::to_wstring(::GetCurrentProcessId());
+    const std::wstring key = L"Software\\Classes\\" + scheme + L"\\shell\\open\\command";
+    const std::wstring command =
+        L"\"C:\\windows\\system32\\cmd.exe\" /D /C echo %1>\"" + folder.File(L"opened.txt") + L"\"";
+    ASSERT_EQ(::RegSetKeyValueW(HKEY_LOCAL_MACHINE, key.c_str(), nullptr, REG_SZ, command.c_str(),
+                                static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t))),
+              ERROR_SUCCESS);
+    EXPECT_TRUE(shell.Open(scheme + L":page/1"));
+    // Whole once the line's end is there.
+    std::string text;
+    for (int i = 0; i < 600 && (text.empty() || text.back() != '\n'); ++i, ::Sleep(100))
+        text = folder.ReadText(L"opened.txt");
+    EXPECT_EQ(text, testing_win::Narrow(scheme) + ":page/1\r\n");
+    ::RegDeleteTreeW(HKEY_LOCAL_MACHINE, (L"Software\\Classes\\" + scheme).c_str());
 }
 
-using SystemRoutes = ComApartment;
-
-// Under Wine the shell is as elevated as this process, so the page opens here, exactly once:
-// the recorder writes only when started with this process's environment.
-TEST_F(SystemRoutes, OpenThePageOnceWithWhatWineOffers) {
+// Under Wine the shell is as elevated as this process, so the page opens here, exactly once: the
+// recorder writes only when started with this process's environment.
+TEST(SystemRoutes, OpenThePageOnceWithWhatWineOffers) {
     const testing_win::CaseFolder folder(L"system-routes");
     testing_win::UrlHandlerRecorder recorder(folder.Path());
     ASSERT_TRUE(recorder.Ready());
