@@ -7,7 +7,7 @@ namespace halvane {
 
 enum class RemovalStart {
     Started,    // the hidden interpreter runs; nothing is waited for
-    Refused,    // the folder is, or holds, a place that must stay
+    Refused,    // the folder is, or holds, a place that must stay, or lies directly in a profile
     PathUnread, // the executable's path could not be read whole
     NotStarted, // the interpreter could not be started
 };
