@@ -10,6 +10,7 @@
 #include <shlobj.h>
 
 #include <new>
+#include <string>
 
 namespace halvane {
 
@@ -57,18 +58,99 @@ std::wstring ComparableForm(const std::wstring& path) {
     return full;
 }
 
-void AddKnownFolder(std::vector<std::wstring>& places, REFKNOWNFOLDERID id) {
-    PWSTR path = nullptr;
-    if (SUCCEEDED(::SHGetKnownFolderPath(id, KF_FLAG_DONT_VERIFY, nullptr, &path)) && path)
+struct RegistryKeyTraits : fw::NullHandleTraits<HKEY> {
+    static void Free(HKEY key) noexcept { ::RegCloseKey(key); }
+};
+using RegistryKey = fw::UniqueHandle<RegistryKeyTraits>;
+
+constexpr wchar_t kProfileList[] = L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\ProfileList";
+
+void Add(std::vector<std::wstring>& places, const std::wstring& path) {
+    if (!path.empty())
         places.push_back(ComparableForm(path));
-    ::CoTaskMemFree(path);
 }
 
-void AddVariable(std::vector<std::wstring>& places, const wchar_t* name) {
-    wchar_t value[32768];
-    const DWORD n = ::GetEnvironmentVariableW(name, value, 32768);
-    if (n > 0 && n < 32768)
-        places.push_back(ComparableForm(value));
+// token: null for this process's user.
+std::wstring KnownFolder(REFKNOWNFOLDERID id, HANDLE token) {
+    PWSTR path = nullptr;
+    std::wstring result;
+    if (SUCCEEDED(::SHGetKnownFolderPath(id, KF_FLAG_DONT_VERIFY, token, &path)) && path)
+        result = path;
+    ::CoTaskMemFree(path);
+    return result;
+}
+
+std::wstring Variable(const wchar_t* name) {
+    std::wstring value(32768, L'\0');
+    const DWORD n = ::GetEnvironmentVariableW(name, value.data(), 32768);
+    value.resize(n > 0 && n < 32768 ? n : 0);
+    return value;
+}
+
+// A string value, REG_EXPAND_SZ expanded; empty when missing or of another type.
+std::wstring RegistryText(HKEY key, const wchar_t* subKey, const wchar_t* name) {
+    std::wstring value(32768, L'\0');
+    DWORD bytes = static_cast<DWORD>(value.size() * sizeof(wchar_t));
+    if (::RegGetValueW(key, subKey, name, RRF_RT_REG_SZ, nullptr, value.data(), &bytes) !=
+        ERROR_SUCCESS)
+        return {};
+    const std::size_t end = value.find(L'\0');
+    value.resize(end == std::wstring::npos ? 0 : end);
+    return value;
+}
+
+// The folders of a user's own: their profile, and the shell folders that may lie elsewhere.
+void AddUserFolders(RefusedPlaces& refused, HANDLE token) {
+    Add(refused.profiles, KnownFolder(FOLDERID_Profile, token));
+    for (const KNOWNFOLDERID* id :
+         {&FOLDERID_Desktop, &FOLDERID_Downloads, &FOLDERID_Documents, &FOLDERID_Pictures,
+          &FOLDERID_Music, &FOLDERID_Videos, &FOLDERID_LocalAppData, &FOLDERID_RoamingAppData})
+        Add(refused.places, KnownFolder(*id, token));
+}
+
+// Every profile the system lists (other users', the service accounts', Public, Default) and
+// the folder that holds them.
+void AddListedProfiles(RefusedPlaces& refused) {
+    HKEY raw = nullptr;
+    if (::RegOpenKeyExW(HKEY_LOCAL_MACHINE, kProfileList, 0, KEY_READ | KEY_WOW64_64KEY, &raw) !=
+        ERROR_SUCCESS)
+        return;
+    const RegistryKey list(raw);
+    Add(refused.profileRoots, RegistryText(list.Get(), nullptr, L"ProfilesDirectory"));
+    Add(refused.profiles, RegistryText(list.Get(), nullptr, L"Public"));
+    Add(refused.profiles, RegistryText(list.Get(), nullptr, L"Default"));
+    Add(refused.places, RegistryText(list.Get(), nullptr, L"ProgramData"));
+    for (DWORD i = 0;; ++i) {
+        wchar_t name[256] = {};
+        DWORD length = 256;
+        const LONG r =
+            ::RegEnumKeyExW(list.Get(), i, name, &length, nullptr, nullptr, nullptr, nullptr);
+        // A name too long for a SID is no profile; any other failure ends the list.
+        if (r == ERROR_MORE_DATA)
+            continue;
+        if (r != ERROR_SUCCESS)
+            break;
+        Add(refused.profiles, RegistryText(list.Get(), name, L"ProfileImagePath"));
+    }
+}
+
+// The token of the user who owns the desktop shell: the process of the shell's window, else of
+// the taskbar (Wine has no shell window). Empty when neither can be read.
+fw::KernelHandle ShellUserToken() {
+    HWND shell = ::GetShellWindow();
+    if (shell == nullptr)
+        shell = ::FindWindowW(L"Shell_TrayWnd", nullptr);
+    DWORD processId = 0;
+    if (shell == nullptr || ::GetWindowThreadProcessId(shell, &processId) == 0 || processId == 0)
+        return {};
+    const fw::KernelHandle process(
+        ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
+    HANDLE token = nullptr;
+    // SHGetKnownFolderPath wants query and impersonation rights on another user's token.
+    if (!process || !::OpenProcessToken(process.Get(),
+                                        TOKEN_QUERY | TOKEN_IMPERSONATE | TOKEN_DUPLICATE, &token))
+        return {};
+    return fw::KernelHandle(token);
 }
 
 // The folder as rmdir gets it. A folder too long for the plain form is given by its short name
@@ -101,34 +183,37 @@ std::wstring ParentOf(const std::wstring& folder) {
 
 } // namespace
 
-std::vector<std::wstring> ProtectedPlaces() {
-    std::vector<std::wstring> places;
-    places.push_back(ComparableForm(WindowsFolder()));
-    places.push_back(ComparableForm(SystemFolder()));
+RefusedPlaces ProtectedPlaces() {
+    RefusedPlaces refused;
+    std::vector<std::wstring>& places = refused.places;
+    Add(places, WindowsFolder());
+    Add(places, SystemFolder());
     for (const KNOWNFOLDERID* id :
          {&FOLDERID_Windows, &FOLDERID_ProgramFiles, &FOLDERID_ProgramFilesX86,
           &FOLDERID_ProgramFilesX64, &FOLDERID_ProgramFilesCommon, &FOLDERID_ProgramFilesCommonX86,
-          &FOLDERID_ProgramData, &FOLDERID_UserProfiles, &FOLDERID_Public, &FOLDERID_Profile,
-          &FOLDERID_Desktop, &FOLDERID_Downloads, &FOLDERID_Documents, &FOLDERID_Pictures,
-          &FOLDERID_Music, &FOLDERID_Videos, &FOLDERID_LocalAppData, &FOLDERID_RoamingAppData})
-        AddKnownFolder(places, *id);
+          &FOLDERID_ProgramData, &FOLDERID_PublicDesktop, &FOLDERID_PublicDownloads,
+          &FOLDERID_PublicDocuments})
+        Add(places, KnownFolder(*id, nullptr));
+    Add(refused.profiles, KnownFolder(FOLDERID_Public, nullptr));
+    Add(refused.profileRoots, KnownFolder(FOLDERID_UserProfiles, nullptr));
+    AddUserFolders(refused, nullptr);
+    if (const fw::KernelHandle shellUser = ShellUserToken())
+        AddUserFolders(refused, shellUser.Get());
+    AddListedProfiles(refused);
     // The same places as the environment names them (a 32-bit process sees the x86 folder as
     // ProgramFiles; ProgramW6432 names the 64-bit one).
     for (const wchar_t* name :
          {L"ProgramFiles", L"ProgramFiles(x86)", L"ProgramW6432", L"ProgramData",
-          L"ALLUSERSPROFILE", L"PUBLIC", L"USERPROFILE", L"SystemRoot", L"windir", L"TEMP", L"TMP"})
-        AddVariable(places, name);
+          L"ALLUSERSPROFILE", L"SystemRoot", L"windir", L"TEMP", L"TMP"})
+        Add(places, Variable(name));
+    Add(refused.profiles, Variable(L"USERPROFILE"));
+    Add(refused.profiles, Variable(L"PUBLIC"));
     wchar_t temp[MAX_PATH + 1] = {};
     const DWORD n = ::GetTempPathW(MAX_PATH + 1, temp);
     if (n > 0 && n <= MAX_PATH)
-        places.push_back(ComparableForm(temp));
-    PWSTR profile = nullptr;
-    if (SUCCEEDED(
-            ::SHGetKnownFolderPath(FOLDERID_Profile, KF_FLAG_DONT_VERIFY, nullptr, &profile)) &&
-        profile)
-        places.push_back(ParentOf(ComparableForm(profile)));
-    ::CoTaskMemFree(profile);
-    return places;
+        Add(places, temp);
+    Add(places, ParentOf(ComparableForm(KnownFolder(FOLDERID_Profile, nullptr))));
+    return refused;
 }
 
 RemovalStart StartToolFolderRemoval() noexcept {

@@ -1,14 +1,13 @@
 // Removal of the tool's own folder three seconds after the tool has ended.
 #pragma once
 
-#include <string>
-#include <vector>
+#include "app/SelfRemovalRules.h"
 
 namespace halvane {
 
 enum class RemovalStart {
     Started,    // the hidden interpreter runs; nothing is waited for
-    Refused,    // the folder is, or holds, a place that must stay
+    Refused,    // the folder is, or holds, a place that must stay, or lies directly in a profile
     PathUnread, // the executable's path could not be read whole
     NotStarted, // the interpreter could not be started
 };
@@ -21,8 +20,10 @@ RemovalStart StartToolFolderRemoval() noexcept;
 int RemoveToolFolder() noexcept;
 
 // Places never removed, nor any folder that holds one: Windows, Program Files (every variant),
-// ProgramData, the profiles root, this user's profile and its shell folders, the temporary
-// folder. Full, long-form, upper-cased paths.
-std::vector<std::wstring> ProtectedPlaces();
+// ProgramData, the temporary folder, the shell folders of this process's user and of the user
+// who owns the desktop shell (who may not be the one the tool runs as). Profiles: every one the
+// system lists, the Public one, both users' own. Profile roots: the profiles folder. Full,
+// long-form, upper-cased paths.
+RefusedPlaces ProtectedPlaces();
 
 } // namespace halvane

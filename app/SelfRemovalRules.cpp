@@ -45,6 +45,13 @@ std::size_t RootLength(std::wstring_view path) {
     return share > server + 1 ? share : 0;
 }
 
+// The folder that holds a normalised folder; empty for a root.
+std::wstring ParentOf(const std::wstring& folder) {
+    const std::size_t root = RootLength(folder);
+    const std::size_t slash = folder.rfind(L'\\');
+    return slash == std::wstring::npos || slash < root ? std::wstring() : folder.substr(0, slash);
+}
+
 } // namespace
 
 std::wstring NormaliseFolder(std::wstring_view path) {
@@ -71,17 +78,31 @@ std::wstring NormaliseFolder(std::wstring_view path) {
     return text;
 }
 
-bool MayRemoveFolder(std::wstring_view folder, const std::vector<std::wstring>& protectedPlaces) {
+bool MayRemoveFolder(std::wstring_view folder, const RefusedPlaces& refused) {
     const std::wstring mine = NormaliseFolder(folder);
     // Nothing readable, or a drive root or share itself.
     if (mine.empty() || mine.size() <= RootLength(mine))
         return false;
     const std::wstring mineWithSlash = mine + L'\\';
-    for (const std::wstring& place : protectedPlaces) {
-        const std::wstring other = NormaliseFolder(place);
-        if (other.empty())
-            continue;
-        if (other == mine || StartsWith(other + L'\\', mineWithSlash))
+    const std::wstring parent = ParentOf(mine);
+    const std::wstring grandparent = ParentOf(parent);
+    for (const auto* list : {&refused.places, &refused.profiles, &refused.profileRoots}) {
+        for (const std::wstring& place : *list) {
+            const std::wstring other = NormaliseFolder(place);
+            if (other.empty())
+                continue;
+            if (other == mine || StartsWith(other + L'\\', mineWithSlash))
+                return false;
+        }
+    }
+    for (const std::wstring& profile : refused.profiles) {
+        const std::wstring other = NormaliseFolder(profile);
+        if (!other.empty() && other == parent)
+            return false;
+    }
+    for (const std::wstring& root : refused.profileRoots) {
+        const std::wstring other = NormaliseFolder(root);
+        if (!other.empty() && (other == parent || other == grandparent))
             return false;
     }
     return true;

@@ -14,9 +14,22 @@ namespace halvane {
 // holds a "." or ".." part.
 std::wstring NormaliseFolder(std::wstring_view path);
 
-// True when folder may be removed: an absolute path below a drive root or share, not one of the
-// protected places and not an ancestor of any of them. Fails closed on anything unreadable.
-bool MayRemoveFolder(std::wstring_view folder, const std::vector<std::wstring>& protectedPlaces);
+// Places the removal must leave, each in any spelling NormaliseFolder reads; unreadable entries
+// refuse nothing.
+struct RefusedPlaces {
+    // Refused, and so is every folder that holds one.
+    std::vector<std::wstring> places;
+    // Profile folders: refused as places, and so is every folder directly inside one
+    // (Desktop, Downloads, a folder unpacked straight into the profile).
+    std::vector<std::wstring> profiles;
+    // Folders that hold profiles (C:\Users): every folder directly inside one counts as a
+    // profile, whether or not any list names it.
+    std::vector<std::wstring> profileRoots;
+};
+
+// True when folder may be removed: an absolute path below a drive root or share that none of
+// the refused places rules out. Fails closed on anything unreadable.
+bool MayRemoveFolder(std::wstring_view folder, const RefusedPlaces& refused);
 
 // Name of the child's variable that carries the folder.
 inline constexpr wchar_t kFolderVariable[] = L"HALVANE_TOOL_FOLDER";

@@ -57,6 +57,7 @@ add_dependencies(feedback_loader_win_tests halvane_feedback_probe ${halvane_fake
 halvane_win_test(feedback_library_win_tests
   SOURCES win/feedback/UpdateQuestionTest.cpp
           win/feedback/WebAddressOpenTest.cpp
+          win/feedback/WebOpenerTest.cpp
           win/feedback/FeedbackRecordsTest.cpp
           win/feedback/BackgroundFetchTest.cpp
           win/feedback/LibraryFixture.cpp
@@ -66,7 +67,11 @@ halvane_win_test(feedback_library_win_tests
           win/feedback/CaseFolder.cpp
           win/feedback/ChildProcess.cpp
           ${PROJECT_SOURCE_DIR}/feedbacklib/BackgroundFetch.cpp
-  LIBS ws2_32)
+          # The opener itself, with its routes replaceable.
+          ${PROJECT_SOURCE_DIR}/feedbacklib/WebOpener.cpp
+          ${PROJECT_SOURCE_DIR}/feedbacklib/DesktopShell.cpp
+          ${PROJECT_SOURCE_DIR}/feedbacklib/WideText.cpp
+  LIBS ws2_32 halvane_feedbacklib_core shell32 ole32 oleaut32)
 target_include_directories(feedback_library_win_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}
                                                               ${PROJECT_SOURCE_DIR})
 # A crash on a thread of the library kills the program through winedbg with exit code 0 under

@@ -9,14 +9,21 @@
 namespace halvane {
 namespace {
 
+std::string Narrow(const std::wstring& text) {
+    std::string out;
+    for (const wchar_t c : text)
+        out += c < 0x80 ? static_cast<char>(c) : '?';
+    return out;
+}
+
 // clang-format off
 // As the Win32 side finds them (upper-cased, long names).
-const std::vector<std::wstring> kPlaces = {
+const RefusedPlaces kPlaces = {{
     L"C:\\WINDOWS",           L"C:\\WINDOWS\\SYSTEM32",      L"C:\\PROGRAM FILES",
     L"C:\\PROGRAM FILES (X86)", L"C:\\PROGRAMDATA",          L"C:\\USERS",
     L"C:\\USERS\\ME",         L"C:\\USERS\\ME\\DESKTOP",     L"D:\\DATA\\DOWNLOADS",
     L"C:\\USERS\\ME\\APPDATA\\LOCAL\\TEMP", L"not a path",
-};
+}, {}, {}};
 // clang-format on
 
 TEST(MayRemoveFolder, RefusesRootsProtectedPlacesAndTheirAncestors) {
@@ -49,8 +56,70 @@ TEST(MayRemoveFolder, RefusesRootsProtectedPlacesAndTheirAncestors) {
     };
     // clang-format on
     for (const Row& row : rows)
-        EXPECT_EQ(MayRemoveFolder(row.folder, kPlaces), row.mayRemove)
-            << std::string(row.folder, row.folder + std::wcslen(row.folder));
+        EXPECT_EQ(MayRemoveFolder(row.folder, kPlaces), row.mayRemove) << Narrow(row.folder);
+}
+
+TEST(MayRemoveFolder, RefusesEveryProfileAndEveryFolderDirectlyInsideOne) {
+    // clang-format off
+    // Lists as the Win32 side may gather them: any case, trailing backslashes, \\?\ forms, a
+    // profile that lives outside the profiles folder, one unreadable entry.
+    const RefusedPlaces lists[] = {
+        {{}, {L"C:\\Users\\Public", L"d:\\home\\Other\\", L"\\\\?\\C:\\USERS\\ADMIN"},
+         {L"C:\\Users"}},
+        {{}, {L"\\\\?\\c:\\users\\public\\", L"D:/Home/other", L"relative\\me"},
+         {L"\\\\?\\C:\\USERS\\"}},
+    };
+    struct Row {
+        const wchar_t* folder;
+        bool mayRemove;
+    };
+    const Row rows[] = {
+        // The profiles folder, every profile in it (listed or not), and what lies directly inside.
+        {L"C:\\Users", false}, {L"C:\\Users\\Public", false}, {L"C:\\Users\\bob", false},
+        {L"c:\\users\\bob\\desktop\\", false}, {L"\\\\?\\C:\\Users\\bob\\Downloads", false},
+        {L"C:\\Users\\Public\\Desktop", false}, {L"C:/Users/Public/Downloads/", false},
+        {L"C:\\Users\\Public\\Documents", false}, {L"C:\\Users\\admin\\Halvane", false},
+        {L"C:\\Users\\Default\\Desktop", false},
+        // A profile outside the profiles folder, its folders and what holds it.
+        {L"D:\\Home\\Other", false}, {L"d:\\home\\other\\Desktop", false},
+        {L"D:\\Home", false}, {L"\\\\?\\D:\\HOME\\OTHER\\DOCUMENTS\\", false},
+        // One level deeper is the tool's own folder: it goes, whatever it holds.
+        {L"C:\\Users\\bob\\Desktop\\Halvane", true},
+        {L"C:\\Users\\Public\\Desktop\\霁衡", true},
+        {L"\\\\?\\C:\\Users\\Public\\Downloads\\Halvane\\", true},
+        {L"D:\\Home\\Other\\Desktop\\Halvane", true},
+        {L"C:\\Users\\bob\\Desktop\\a\\b", true},
+        // Beside the places.
+        {L"D:\\Home\\Others", true}, {L"D:\\Homes\\Other\\x", true},
+        {L"C:\\Usersx\\bob", true}, {L"E:\\Users\\bob", true},
+        {L"C:\\tools\\Halvane", true}, {L"\\\\srv\\share\\Users\\bob", true},
+    };
+    // clang-format on
+    for (const RefusedPlaces& refused : lists) {
+        for (const Row& row : rows)
+            EXPECT_EQ(MayRemoveFolder(row.folder, refused), row.mayRemove)
+                << Narrow(row.folder) << " with profiles " << Narrow(refused.profiles[1]);
+    }
+    // Without the lists the same folders are ordinary ones.
+    EXPECT_TRUE(MayRemoveFolder(L"C:\\Users\\Public\\Desktop", {}));
+    EXPECT_TRUE(MayRemoveFolder(L"D:\\Home\\Other\\Desktop", {}));
+}
+
+TEST(MayRemoveFolder, ProfileRootsAtADriveRootOrShareStillLeaveDeeperFolders) {
+    const RefusedPlaces refused = {{}, {L"\\\\srv\\share\\me"}, {L"E:\\"}};
+    struct Row {
+        const wchar_t* folder;
+        bool mayRemove;
+    };
+    // clang-format off
+    const Row rows[] = {
+        {L"E:\\bob", false}, {L"E:\\bob\\Desktop", false}, {L"E:\\bob\\Desktop\\Halvane", true},
+        {L"\\\\srv\\share\\me\\Desktop", false}, {L"\\\\?\\UNC\\SRV\\SHARE\\ME\\x", false},
+        {L"\\\\srv\\share\\me\\Desktop\\tool", true}, {L"\\\\srv\\share\\you", true},
+    };
+    // clang-format on
+    for (const Row& row : rows)
+        EXPECT_EQ(MayRemoveFolder(row.folder, refused), row.mayRemove) << Narrow(row.folder);
 }
 
 TEST(NormaliseFolder, OneSpellingPerFolder) {

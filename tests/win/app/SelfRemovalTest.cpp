@@ -1,6 +1,7 @@
 // The removal probe is copied into folders with awkward names, a long path and places that must
-// stay; after it ends, the folders that may go are gone (foreign files too) and every decoy
-// beside them, and every refused place, is still there.
+// stay (other users' profile folders and the Public ones among them); after it ends, the folders
+// that may go are gone (foreign files too) and every decoy beside them, and every refused place,
+// is still there.
 #include "win/feedback/CaseFolder.h"
 #include "win/feedback/ChildProcess.h"
 
@@ -57,6 +58,33 @@ std::wstring Variable(const wchar_t* name) {
     return n > 0 && n < MAX_PATH ? std::wstring(value, n) : std::wstring();
 }
 
+std::wstring ShortForm(const std::wstring& path) {
+    wchar_t shortPath[MAX_PATH] = {};
+    const DWORD n = ::GetShortPathNameW(path.c_str(), shortPath, MAX_PATH);
+    return n > 0 && n < MAX_PATH ? std::wstring(shortPath, n) : std::wstring();
+}
+
+// A profile of another user that only the system's profile list names (outside the profiles
+// folder, its path to be expanded), for as long as the object lives.
+class ListedProfile {
+public:
+    static constexpr wchar_t kKey[] =
+        L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\ProfileList\\S-1-5-21-0-0-0-4242";
+
+    explicit ListedProfile(const std::wstring& unexpandedPath) {
+        const auto bytes = static_cast<DWORD>((unexpandedPath.size() + 1) * sizeof(wchar_t));
+        m_listed = ::RegSetKeyValueW(HKEY_LOCAL_MACHINE, kKey, L"ProfileImagePath", REG_EXPAND_SZ,
+                                     unexpandedPath.c_str(), bytes) == ERROR_SUCCESS;
+    }
+    ListedProfile(const ListedProfile&) = delete;
+    ListedProfile& operator=(const ListedProfile&) = delete;
+    ~ListedProfile() { ::RegDeleteKeyW(HKEY_LOCAL_MACHINE, kKey); }
+    bool Listed() const { return m_listed; }
+
+private:
+    bool m_listed = false;
+};
+
 struct Case {
     std::wstring folder;              // where the probe runs
     bool removed;                     // the folder goes (else it and its files stay)
@@ -79,6 +107,19 @@ TEST(RemoveToolFolder, RemovesExactlyItsOwnFolderAndRefusesPlacesThatMustStay) {
     ::SetEnvironmentVariableW(L"HALVANE_DECOY", L"decoy");
     const std::wstring longFolder = LongFolder();
     const std::wstring longParent = longFolder.substr(0, longFolder.rfind(L'\\'));
+    // Another user's profile in the profiles folder, and one the profile list alone names.
+    const std::wstring profiles = KnownFolder(FOLDERID_UserProfiles);
+    const std::wstring other = profiles + L"\\halvane-other-user";
+    const std::wstring listed = kBase + L"\\listed-profile";
+    const ListedProfile listing(L"%SystemDrive%\\halvane-removal\\listed-profile");
+    ASSERT_TRUE(listing.Listed());
+    const std::wstring publicDesktop = KnownFolder(FOLDERID_PublicDesktop);
+    ASSERT_FALSE(profiles.empty());
+    ASSERT_FALSE(publicDesktop.empty());
+    MakeFolders(other + L"\\Downloads");
+    const std::wstring otherDownloadsShort = ShortForm(other + L"\\Downloads");
+    ASSERT_NE(otherDownloadsShort.find(L'~'), std::wstring::npos)
+        << testing_win::Narrow(otherDownloadsShort);
 
     const std::vector<Case> cases = {
         // Refused first: had one of them started a removal, it acts before the others are gone.
@@ -86,6 +127,16 @@ TEST(RemoveToolFolder, RemovesExactlyItsOwnFolderAndRefusesPlacesThatMustStay) {
         {KnownFolder(FOLDERID_Downloads), false, {}},
         {KnownFolder(FOLDERID_Profile), false, {}},
         {Variable(L"ProgramData"), false, {}},
+        {other + L"\\Desktop", false, {}},
+        {otherDownloadsShort, false, {}},
+        {other + L"\\Halvane", false, {}},
+        {listed + L"\\Desktop", false, {}},
+        {publicDesktop, false, {}},
+        {profiles + L"\\Public\\Downloads", false, {}},
+        // One level deeper the folder is the tool's own.
+        {other + L"\\Desktop\\Halvane", true, {other + L"\\Desktop\\keep"}},
+        {listed + L"\\Desktop\\霁衡", true, {listed + L"\\Desktop\\keep"}},
+        {publicDesktop + L"\\Halvane", true, {publicDesktop + L"\\keep"}},
         {kBase + L"\\plain\\tool", true, {kBase + L"\\plain", kBase + L"\\plain\\tool2"}},
         {kBase + L"\\a b & c\\霁衡 工具 (1)",
          true,
@@ -137,6 +188,8 @@ TEST(RemoveToolFolder, RemovesExactlyItsOwnFolderAndRefusesPlacesThatMustStay) {
             RemoveTree(c.folder + L"\\sub");
         }
     }
+    RemoveTree(publicDesktop + L"\\keep");
+    RemoveTree(other);
     RemoveTree(kBase);
 }
 
