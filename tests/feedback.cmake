@@ -61,7 +61,9 @@ halvane_win_test(feedback_library_win_tests
           win/feedback/UrlHandlerRecorder.cpp
           win/feedback/CaseFolder.cpp
           win/feedback/ChildProcess.cpp
-  LIBS ws2_32)
+          win/feedback/RecordLinkTest.cpp
+          ${PROJECT_SOURCE_DIR}/feedbacklib/RecordStore.cpp
+  LIBS ws2_32 halvane_feedbacklib_core halvane_safe_folder)
 target_include_directories(feedback_library_win_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}
                                                               ${PROJECT_SOURCE_DIR})
 add_dependencies(feedback_library_win_tests halvane_feedback_probe urlrecorder)
