@@ -63,7 +63,7 @@ halvane_win_test(feedback_library_win_tests
           win/feedback/ChildProcess.cpp
           win/feedback/RecordLinkTest.cpp
           ${PROJECT_SOURCE_DIR}/feedbacklib/RecordStore.cpp
-  LIBS ws2_32 halvane_feedbacklib_core halvane_safe_folder)
+  LIBS ws2_32 halvane_feedbacklib_core)
 target_include_directories(feedback_library_win_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}
                                                               ${PROJECT_SOURCE_DIR})
 add_dependencies(feedback_library_win_tests halvane_feedback_probe urlrecorder)

@@ -2,7 +2,6 @@
 // each case plants one, appends a record and writes the summary, and checks that the place the
 // link points to is untouched.
 #include "feedbacklib/RecordStore.h"
-#include "framework/SafeFolder.h"
 #include "win/feedback/CaseFolder.h"
 #include "win/support/LinkTrap.h"
 
@@ -11,7 +10,6 @@
 #include <cstring>
 #include <ostream>
 #include <string>
-#include <utility>
 
 namespace {
 
@@ -50,13 +48,6 @@ const RecordLinkCase kCases[] = {
     {"FolderSwappedAfterItsCheck", Planted::Nothing, nullptr, true, kEither, kEither},
 };
 
-const LinkTrap* g_swapTrap = nullptr;
-void SwapOnce(const std::wstring& folderPath) {
-    if (const LinkTrap* trap = std::exchange(g_swapTrap, nullptr)) {
-        EXPECT_TRUE(trap->SwapFolder(folderPath)) << "the swap could not be made";
-    }
-}
-
 class RecordLinks : public ::testing::TestWithParam<RecordLinkCase> {};
 
 TEST_P(RecordLinks, NothingReachesWhereALinkPoints) {
@@ -68,15 +59,11 @@ TEST_P(RecordLinks, NothingReachesWhereALinkPoints) {
     ASSERT_TRUE(trap.Plant(c.planted, data, c.at != nullptr ? c.at : L""));
 
     const feedbacklib::CRecordStore store(data);
-    if (c.swapAfterCheck) {
-        g_swapTrap = &trap;
-        halvane::fw::testing_hooks::SetBeforeFileOpen(&SwapOnce);
-    }
+    if (c.swapAfterCheck)
+        trap.ArmSwap();
     const int appended = store.Append("10113\t1.0.21.219\t1\t0\r\n") ? 1 : 0;
     const int summarised = store.WriteSummary() ? 1 : 0;
-    halvane::fw::testing_hooks::SetBeforeFileOpen(nullptr);
-    EXPECT_EQ(g_swapTrap, nullptr) << "the swap was never asked for";
-    g_swapTrap = nullptr;
+    EXPECT_FALSE(trap.SwapPending()) << "the store never opened a file in a checked folder";
 
     EXPECT_EQ(trap.Disturbance(), "");
     if (c.appended != kEither) {

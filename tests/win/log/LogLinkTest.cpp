@@ -28,10 +28,9 @@ constexpr std::size_t kLimit = 6020000;
 const std::wstring kBackupName = kLogName + L"bak";
 
 enum class Outcome {
-    Written,  // the live file holds what it held and the entry
-    Rotated,  // the backup holds what the live file held and the entry
-    Dropped,  // the entry is nowhere
-    Elsewhere // not looked at beyond the trap: written into the real folder or dropped
+    Written, // the live file holds what it held and the entry
+    Rotated, // the backup holds what the live file held and the entry
+    Lost,    // not looked at beyond the trap (the entry is dropped, or lands in the real folder)
 };
 
 struct LinkCase {
@@ -46,29 +45,18 @@ struct LinkCase {
 const LinkCase kCases[] = {
     {"PlainFolder", Planted::Nothing, nullptr, false, false, Outcome::Written},
     {"PlainFolderRotates", Planted::Nothing, nullptr, true, false, Outcome::Rotated},
-    {"FolderIsLink", Planted::FolderLink, nullptr, false, false, Outcome::Dropped},
-    {"FileIsLink", Planted::FileLink, &kLogName, false, false, Outcome::Dropped},
-    {"FileIsDanglingLink", Planted::DanglingLink, &kLogName, false, false, Outcome::Dropped},
-    {"FileIsHardLink", Planted::HardLink, &kLogName, false, false, Outcome::Dropped},
+    {"FolderIsLink", Planted::FolderLink, nullptr, false, false, Outcome::Lost},
+    {"FileIsLink", Planted::FileLink, &kLogName, false, false, Outcome::Lost},
+    {"FileIsDanglingLink", Planted::DanglingLink, &kLogName, false, false, Outcome::Lost},
+    {"FileIsHardLink", Planted::HardLink, &kLogName, false, false, Outcome::Lost},
     // The entry is written; the move onto a link is refused, so the file stays and grows.
     {"BackupIsLink", Planted::FileLink, &kBackupName, true, false, Outcome::Written},
     {"BackupIsHardLink", Planted::HardLink, &kBackupName, true, false, Outcome::Written},
-    {"FolderSwappedAfterItsCheck", Planted::Nothing, nullptr, false, true, Outcome::Elsewhere},
+    {"FolderSwappedAfterItsCheck", Planted::Nothing, nullptr, false, true, Outcome::Lost},
 };
 
 void PrintTo(const LinkCase& c, std::ostream* out) {
     *out << c.name;
-}
-
-// The seam's one swap: the folder is moved aside and a link to the trap put in its place.
-const LinkTrap* g_swapTrap = nullptr;
-void SwapOnce(const std::wstring& folderPath) {
-    if (const LinkTrap* trap = std::exchange(g_swapTrap, nullptr)) {
-        std::wstring folder = folderPath;
-        while (!folder.empty() && folder.back() == L'\\')
-            folder.pop_back();
-        EXPECT_TRUE(trap->SwapFolder(folder)) << "the swap could not be made";
-    }
 }
 
 class LogLinks : public ::testing::TestWithParam<LinkCase> {};
@@ -86,38 +74,21 @@ TEST_P(LogLinks, NothingReachesWhereALinkPoints) {
         WriteBytes(root.LogFolder() + kLogName, prefill);
 
     CLogSave saver(root.AppData());
-    if (c.swapAfterCheck) {
-        g_swapTrap = &trap;
-        halvane::fw::testing_hooks::SetBeforeFileOpen(&SwapOnce);
-    }
+    if (c.swapAfterCheck)
+        trap.ArmSwap();
     saver.Write(kGbkSaverFailed, kGbkLogName, true);
-    halvane::fw::testing_hooks::SetBeforeFileOpen(nullptr);
-    EXPECT_EQ(g_swapTrap, nullptr) << "the swap was never asked for";
-    g_swapTrap = nullptr;
+    EXPECT_FALSE(trap.SwapPending()) << "the writer never opened a file in a checked folder";
 
     EXPECT_EQ(trap.Disturbance(), "");
-    const std::string entry = kGbkSaverFailed;
-    switch (c.outcome) {
-    case Outcome::Written: {
-        const std::string live = ReadBytes(root.LogFolder() + kLogName);
-        ASSERT_GE(live.size(), prefill.size());
-        EXPECT_EQ(live.substr(0, prefill.size()), prefill);
-        EXPECT_EQ(EntryTexts(std::string_view(live).substr(prefill.size())),
-                  std::vector<std::string>{entry});
-        break;
-    }
-    case Outcome::Rotated: {
-        EXPECT_FALSE(PathExists(root.LogFolder() + kLogName));
-        const std::string backup = ReadBytes(root.LogFolder() + kBackupName);
-        ASSERT_GE(backup.size(), prefill.size());
-        EXPECT_EQ(EntryTexts(std::string_view(backup).substr(prefill.size())),
-                  std::vector<std::string>{entry});
-        break;
-    }
-    case Outcome::Dropped:
-    case Outcome::Elsewhere:
-        break;
-    }
+    if (c.outcome == Outcome::Lost)
+        return;
+    const bool rotated = c.outcome == Outcome::Rotated;
+    EXPECT_EQ(PathExists(root.LogFolder() + kLogName), !rotated);
+    const std::string kept = ReadBytes(root.LogFolder() + (rotated ? kBackupName : kLogName));
+    ASSERT_GE(kept.size(), prefill.size());
+    EXPECT_EQ(kept.substr(0, prefill.size()), prefill);
+    EXPECT_EQ(EntryTexts(std::string_view(kept).substr(prefill.size())),
+              std::vector<std::string>{kGbkSaverFailed});
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, LogLinks, ::testing::ValuesIn(kCases),
@@ -148,39 +119,33 @@ TEST(GuardedFolder, OnlySystemAndAdministratorsMayChangeWhatTheToolMakes) {
     EXPECT_TRUE(PathExists(folder));
     EXPECT_FALSE(halvane::fw::CreateGuardedFolder(folder)); // already there: left as it is
 
-    // The descriptor it is made with (Wine keeps no descriptor of its own to read back).
+    // The descriptor it is made with (Wine keeps none of its own to read back).
     PSECURITY_DESCRIPTOR raw = nullptr;
     ASSERT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorW(
         halvane::fw::kGuardedFolderSddl, SDDL_REVISION_1, &raw, nullptr));
     const std::unique_ptr<void, decltype(&LocalFree)> descriptor(raw, &LocalFree);
     SECURITY_DESCRIPTOR_CONTROL control = 0;
     DWORD revision = 0;
-    ASSERT_TRUE(GetSecurityDescriptorControl(raw, &control, &revision));
-    EXPECT_NE(control & SE_DACL_PROTECTED, 0) << "inherits the parent's entries";
     BOOL present = FALSE;
     BOOL defaulted = FALSE;
     PACL dacl = nullptr;
-    ASSERT_TRUE(GetSecurityDescriptorDacl(raw, &present, &dacl, &defaulted));
-    ASSERT_TRUE(present && dacl != nullptr);
-
-    struct Expected {
-        WELL_KNOWN_SID_TYPE who;
-        ACCESS_MASK mask;
-    };
-    const Expected expected[] = {
+    ASSERT_TRUE(GetSecurityDescriptorControl(raw, &control, &revision) &&
+                GetSecurityDescriptorDacl(raw, &present, &dacl, &defaulted) && dacl != nullptr);
+    EXPECT_NE(control & SE_DACL_PROTECTED, 0) << "inherits the parent's entries";
+    const std::pair<WELL_KNOWN_SID_TYPE, ACCESS_MASK> expected[] = {
         {WinLocalSystemSid, FILE_ALL_ACCESS},
         {WinBuiltinAdministratorsSid, FILE_ALL_ACCESS},
         {WinBuiltinUsersSid, FILE_GENERIC_READ | FILE_GENERIC_EXECUTE},
     };
     ASSERT_EQ(dacl->AceCount, std::size(expected));
     for (DWORD i = 0; i < dacl->AceCount; ++i) {
-        void* raw_ace = nullptr;
-        ASSERT_TRUE(GetAce(dacl, i, &raw_ace));
-        const auto* ace = static_cast<const ACCESS_ALLOWED_ACE*>(raw_ace);
+        void* item = nullptr;
+        ASSERT_TRUE(GetAce(dacl, i, &item));
+        const auto* ace = static_cast<ACCESS_ALLOWED_ACE*>(item);
         EXPECT_EQ(ace->Header.AceType, ACCESS_ALLOWED_ACE_TYPE) << i;
         EXPECT_EQ(ace->Header.AceFlags, OBJECT_INHERIT_ACE | CONTAINER_INHERIT_ACE) << i;
-        EXPECT_TRUE(IsWellKnownSid(const_cast<DWORD*>(&ace->SidStart), expected[i].who)) << i;
-        EXPECT_EQ(ace->Mask, expected[i].mask) << i;
+        EXPECT_TRUE(IsWellKnownSid(const_cast<DWORD*>(&ace->SidStart), expected[i].first)) << i;
+        EXPECT_EQ(ace->Mask, expected[i].second) << i;
     }
 }
 

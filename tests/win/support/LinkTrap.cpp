@@ -1,14 +1,13 @@
 #include "win/support/LinkTrap.h"
 
 #include <windows.h>
-#include <winioctl.h>
 
-#include <cstring>
+#include "framework/SafeFolder.h"
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <system_error>
-#include <vector>
 
 namespace testing_win {
 
@@ -51,41 +50,21 @@ long LinuxCall(long number, const char* first, const char* second) {
 #endif
 }
 
+const LinkTrap* g_armed = nullptr;
+
+void SwapArmedFolder(const std::wstring& folderPath) {
+    if (const LinkTrap* trap = g_armed) {
+        g_armed = nullptr;
+        halvane::fw::testing_hooks::SetBeforeFileOpen(nullptr);
+        std::wstring folder = folderPath;
+        while (!folder.empty() && folder.back() == L'\\')
+            folder.pop_back();
+        trap->SwapFolder(folder);
+    }
+}
+
 constexpr long kLinuxUnlink = 87;
 constexpr long kLinuxSymlink = 88;
-
-bool MakeJunction(const std::wstring& link, const std::wstring& target) {
-    if (!::CreateDirectoryW(link.c_str(), nullptr))
-        return false;
-    HANDLE h = ::CreateFileW(link.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                             FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
-    if (h == INVALID_HANDLE_VALUE)
-        return false;
-    // REPARSE_DATA_BUFFER of a mount point: tag, sizes, then "\??\target" NUL "target" NUL.
-    const std::wstring substitute = L"\\??\\" + target;
-    const std::size_t names = (substitute.size() + 1 + target.size() + 1) * sizeof(wchar_t);
-    std::vector<unsigned char> buffer(16 + names);
-    const auto put16 = [&buffer](std::size_t at, std::size_t v) {
-        const auto value = static_cast<unsigned short>(v);
-        std::memcpy(buffer.data() + at, &value, sizeof value);
-    };
-    const unsigned long tag = IO_REPARSE_TAG_MOUNT_POINT;
-    std::memcpy(buffer.data(), &tag, sizeof tag);
-    put16(4, buffer.size() - 8);
-    put16(8, 0);
-    put16(10, substitute.size() * sizeof(wchar_t));
-    put16(12, (substitute.size() + 1) * sizeof(wchar_t));
-    put16(14, target.size() * sizeof(wchar_t));
-    std::memcpy(buffer.data() + 16, substitute.c_str(), substitute.size() * sizeof(wchar_t));
-    std::memcpy(buffer.data() + 16 + (substitute.size() + 1) * sizeof(wchar_t), target.c_str(),
-                target.size() * sizeof(wchar_t));
-    DWORD returned = 0;
-    const BOOL ok =
-        ::DeviceIoControl(h, FSCTL_SET_REPARSE_POINT, buffer.data(),
-                          static_cast<DWORD>(buffer.size()), nullptr, 0, &returned, nullptr);
-    ::CloseHandle(h);
-    return ok != FALSE;
-}
 
 } // namespace
 
@@ -100,10 +79,9 @@ bool PlantLink(const std::wstring& link, const std::wstring& target, bool folder
         return !unixLink.empty() && !unixTarget.empty() &&
                LinuxCall(kLinuxSymlink, unixTarget.c_str(), unixLink.c_str()) == 0;
     }
-    if (folder)
-        return MakeJunction(link, target);
+    const DWORD kind = folder ? SYMBOLIC_LINK_FLAG_DIRECTORY : 0;
     return ::CreateSymbolicLinkW(link.c_str(), target.c_str(),
-                                 SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE) != FALSE;
+                                 kind | SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE) != FALSE;
 }
 
 bool RemoveLink(const std::wstring& link, bool folder) {
@@ -122,6 +100,10 @@ LinkTrap::LinkTrap(std::wstring folder) : m_folder(std::move(folder)) {
 }
 
 LinkTrap::~LinkTrap() {
+    if (g_armed == this) {
+        g_armed = nullptr;
+        halvane::fw::testing_hooks::SetBeforeFileOpen(nullptr);
+    }
     for (const auto& [link, folder] : m_links)
         RemoveLink(link, folder);
 }
@@ -154,6 +136,15 @@ bool LinkTrap::Plant(Planted what, const std::wstring& folder, const std::wstrin
 bool LinkTrap::SwapFolder(const std::wstring& folder) const {
     return ::MoveFileExW(folder.c_str(), (folder + L".real").c_str(), 0) &&
            AddLink(folder, m_folder, true);
+}
+
+void LinkTrap::ArmSwap() const {
+    g_armed = this;
+    halvane::fw::testing_hooks::SetBeforeFileOpen(&SwapArmedFolder);
+}
+
+bool LinkTrap::SwapPending() const {
+    return g_armed == this;
 }
 
 std::string LinkTrap::Disturbance() const {

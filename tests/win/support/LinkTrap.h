@@ -1,8 +1,7 @@
 // Links planted where the tool writes, and the place they point to, which nothing may reach.
 // Under Wine 8 no Windows link can be made (CreateSymbolicLinkW reports success and makes
 // nothing; FSCTL_SET_REPARSE_POINT is refused), so there the links are Unix symbolic links, made
-// with the Linux system call from inside the test; on Windows, junctions for folders and
-// symbolic links for files.
+// with the Linux system call from inside the test; on Windows, symbolic links.
 #pragma once
 
 #include <string>
@@ -43,6 +42,10 @@ public:
     bool Plant(Planted what, const std::wstring& folder, const std::wstring& name) const;
     // Moves folder aside (to folder + ".real") and puts a link to the trap in its place.
     bool SwapFolder(const std::wstring& folder) const;
+    // Through the tool's seam (framework/SafeFolder): the next time the tool opens a file in a
+    // folder it has checked, SwapFolder is done on that folder. False once it happened.
+    void ArmSwap() const;
+    bool SwapPending() const;
 
     // Empty while the trap holds bait.txt with its bytes and nothing else; otherwise what
     // reached it.
