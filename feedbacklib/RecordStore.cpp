@@ -115,7 +115,7 @@ bool CRecordStore::WriteSummary() const {
             !::FlushFileBuffers(out.handle.Get()))
             return false;
     }
-    return folder.MoveFile(kTempName, kSummaryName);
+    return folder.Rename(kTempName, kSummaryName);
 }
 
 } // namespace feedbacklib

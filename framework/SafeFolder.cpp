@@ -163,7 +163,7 @@ SafeFolder::File SafeFolder::OpenFile(std::wstring_view name, DWORD access,
     return result;
 }
 
-bool SafeFolder::MoveFile(std::wstring_view from, std::wstring_view to) const noexcept {
+bool SafeFolder::Rename(std::wstring_view from, std::wstring_view to) const noexcept {
     try {
         const File source = OpenFile(from, DELETE, Opening::Existing);
         if (!source.handle)

@@ -47,7 +47,7 @@ public:
 
     // Renames from to to within the folder, replacing a plain file of that name (as
     // MoveFileExW with MOVEFILE_REPLACE_EXISTING does). Both must pass OpenFile's checks.
-    bool MoveFile(std::wstring_view from, std::wstring_view to) const noexcept;
+    bool Rename(std::wstring_view from, std::wstring_view to) const noexcept;
 
 private:
     bool IsDirectlyInside(HANDLE file, std::wstring_view name) const;

@@ -62,7 +62,7 @@ void CLogSaveCloseFile::WritePacket(CPacketLog* packet) noexcept {
         file.handle.Reset();
         // A failed or refused move (a link at either name) leaves the file where it is; the
         // next entry tries again.
-        folder.MoveFile(name, name + L"bak");
+        folder.Rename(name, name + L"bak");
     } catch (...) {
         // Out of memory: the entry is dropped, as every other failure of the log is.
     }
