@@ -30,8 +30,9 @@ TEST(SafePathRules, OnlyPlainEntriesOfTheKindAskedForAreUsable) {
 TEST(SafePathRules, PlainChildNamesStayInTheirFolder) {
     for (const std::wstring name : {L"霁衡.txt", L"霁衡.txtbak", L".hidden", L"..."})
         EXPECT_TRUE(IsPlainChildName(name)) << testing::PrintToString(name);
-    for (const std::wstring name : {L"", L".", L"..", L"..\\x.txt", L"a/x.txt", L"C:x.txt",
-                                    L"x.txt:stream", L"tab\there", std::wstring(L"a\0b", 3)})
+    for (const std::wstring& name : std::initializer_list<std::wstring>{
+             L"", L".", L"..", L"..\\x.txt", L"a/x.txt", L"C:x.txt", L"x.txt:stream", L"tab\there",
+             std::wstring(L"a\0b", 3)})
         EXPECT_FALSE(IsPlainChildName(name)) << testing::PrintToString(name);
 }
 
