@@ -1,6 +1,7 @@
 #include "feedbacklib/RecordStore.h"
 
 #include "feedbacklib/FeedbackRecord.h"
+#include "framework/SafeFolder.h"
 
 #include <windows.h>
 
@@ -14,6 +15,11 @@ namespace {
 constexpr wchar_t kMutexName[] = L"Local\\ArkwenFeedbackInformation.Records";
 constexpr DWORD kLockWaitMs = 2000;
 constexpr DWORD kMaxRecordsBytes = 64u << 20;
+constexpr wchar_t kRecordsName[] = L"CustomerFeedback.txt";
+constexpr wchar_t kSummaryName[] = L"CustomerFeedbackInfo.txt";
+constexpr wchar_t kTempName[] = L"CustomerFeedbackInfo.tmp";
+
+using halvane::fw::SafeFolder;
 
 struct HandleCloser {
     void operator()(HANDLE h) const noexcept {
@@ -22,12 +28,6 @@ struct HandleCloser {
     }
 };
 using Handle = std::unique_ptr<void, HandleCloser>;
-
-Handle OpenFileHandle(const std::wstring& path, DWORD access, DWORD disposition) {
-    HANDLE h = ::CreateFileW(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                             disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
-    return Handle(h == INVALID_HANDLE_VALUE ? nullptr : h);
-}
 
 // Holds the records mutex while alive. A lock that cannot be had within the wait is given up
 // on: the append is still a single write, which beats dropping the answer.
@@ -57,54 +57,65 @@ bool WriteAll(HANDLE file, const std::string& bytes) {
            written == bytes.size();
 }
 
+// Made writable by administrators alone. A folder found in place is used when it is a plain
+// folder; each file in it is checked through its own handle before use.
+SafeFolder PreparedFolder(const std::wstring& path) {
+    if (path.empty())
+        return SafeFolder();
+    halvane::fw::CreateGuardedFolder(path);
+    return SafeFolder::Open(path);
+}
+
 } // namespace
 
 CRecordStore::CRecordStore(std::wstring folder) : m_folder(std::move(folder)) {}
 
 bool CRecordStore::Prepare() const {
-    if (m_folder.empty())
-        return false;
-    if (::CreateDirectoryW(m_folder.c_str(), nullptr))
-        return true;
-    const DWORD attributes = ::GetFileAttributesW(m_folder.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    return static_cast<bool>(PreparedFolder(m_folder));
 }
 
 bool CRecordStore::Append(const std::string& line) const {
-    if (!Prepare() || line.empty())
+    if (line.empty())
         return false;
+    const SafeFolder folder = PreparedFolder(m_folder);
     const RecordsLock lock;
-    const Handle file = OpenFileHandle(RecordsPath(), FILE_APPEND_DATA, OPEN_ALWAYS);
-    return file && WriteAll(file.get(), line);
+    const SafeFolder::File file =
+        folder.OpenFile(kRecordsName, FILE_APPEND_DATA, SafeFolder::Opening::ExistingOrNew);
+    return file.handle && WriteAll(file.handle.Get(), line);
 }
 
 bool CRecordStore::WriteSummary() const {
-    if (!Prepare())
+    const SafeFolder folder = PreparedFolder(m_folder);
+    if (!folder)
         return false;
     const RecordsLock lock;
     std::string records;
-    if (const Handle file = OpenFileHandle(RecordsPath(), GENERIC_READ, OPEN_EXISTING)) {
+    // Records read through a link would put another file's text into the summary.
+    const SafeFolder::File in =
+        folder.OpenFile(kRecordsName, GENERIC_READ, SafeFolder::Opening::Existing);
+    if (in.handle) {
         LARGE_INTEGER size = {};
-        if (!::GetFileSizeEx(file.get(), &size) || size.QuadPart > kMaxRecordsBytes)
+        if (!::GetFileSizeEx(in.handle.Get(), &size) || size.QuadPart > kMaxRecordsBytes)
             return false;
         records.resize(static_cast<std::size_t>(size.QuadPart));
         DWORD read = 0;
-        if (!records.empty() && !::ReadFile(file.get(), records.data(),
+        if (!records.empty() && !::ReadFile(in.handle.Get(), records.data(),
                                             static_cast<DWORD>(records.size()), &read, nullptr))
             return false;
         records.resize(read);
-    } else if (::GetLastError() != ERROR_FILE_NOT_FOUND) {
+    } else if (!in.missing) {
         return false;
     }
 
-    const std::wstring temp = m_folder + L"\\CustomerFeedbackInfo.tmp";
     {
-        const Handle out = OpenFileHandle(temp, GENERIC_WRITE, CREATE_ALWAYS);
-        if (!out || !WriteAll(out.get(), FormatFeedbackSummary(ParseFeedbackRecords(records))))
+        const SafeFolder::File out =
+            folder.OpenFile(kTempName, GENERIC_WRITE, SafeFolder::Opening::EmptiedOrNew);
+        if (!out.handle ||
+            !WriteAll(out.handle.Get(), FormatFeedbackSummary(ParseFeedbackRecords(records))) ||
+            !::FlushFileBuffers(out.handle.Get()))
             return false;
     }
-    return ::MoveFileExW(temp.c_str(), SummaryPath().c_str(),
-                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+    return folder.Rename(kTempName, kSummaryName);
 }
 
 } // namespace feedbacklib

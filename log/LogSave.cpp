@@ -5,6 +5,7 @@
 
 #include <utility>
 
+#include "framework/SafeFolder.h"
 #include "log/LogConfig.h"
 #include "log/LogFolder.h"
 #include "log/LogSaveCloseFile.h"
@@ -25,6 +26,15 @@ std::wstring GetCommonAppDataPath() noexcept {
 }
 
 bool ReadPrintFlag(const std::wstring& logFolder) {
+    // A folder or logCfg.ini that is a link is not read. The file is read by its path after the
+    // check: a link swapped in just then could only choose the print flag, which a user who made
+    // the folder can choose anyway by writing the file.
+    const auto folder = halvane::fw::SafeFolder::Open(logFolder);
+    const auto config = folder.OpenFile(kLogConfigFile, FILE_READ_ATTRIBUTES,
+                                        halvane::fw::SafeFolder::Opening::Existing);
+    if (!config.handle) {
+        return false;
+    }
     wchar_t value[100] = {};
     const std::wstring iniPath = logFolder + kLogConfigFile;
     GetPrivateProfileStringW(kLogConfigSection, kLogConfigKey, kLogConfigDefault, value, 100,
@@ -43,9 +53,11 @@ CLogSave& CLogSave::GetInstance() noexcept {
 CLogSave::CLogSave(const std::wstring& commonAppData) noexcept {
     try {
         m_logFolder = LogFolderPath(commonAppData);
-        // Only the last level is made; "already exists" is the usual, harmless failure.
+        // Only the last level is made, writable by administrators alone; "already exists" is
+        // the usual, harmless failure. A folder found in place is used as it is: every write
+        // checks it and the file, so links planted in it are never followed.
         const std::wstring directory = m_logFolder.substr(0, m_logFolder.size() - 1);
-        CreateDirectoryW(directory.c_str(), nullptr);
+        halvane::fw::CreateGuardedFolder(directory);
         m_print = ReadPrintFlag(m_logFolder);
         m_sink = std::make_unique<CLogSaveCloseFile>(m_logFolder);
     } catch (...) {

@@ -12,7 +12,8 @@ public:
     static CLogSave& GetInstance() noexcept;
 
     // A saver over "<commonAppData>\ToolLog\" ("ToolLog\" when commonAppData is empty): creates
-    // the folder if missing, reads the print flag from its logCfg.ini and makes the sink.
+    // the folder if missing (writable by administrators alone), reads the print flag from its
+    // logCfg.ini unless the folder or the file is a link, and makes the sink.
     explicit CLogSave(const std::wstring& commonAppData) noexcept;
     CLogSave(const CLogSave&) = delete;
     CLogSave& operator=(const CLogSave&) = delete;

@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "log/Cp936.h"
-#include "framework/KernelHandles.h"
+#include "framework/SafeFolder.h"
 #include "log/HexText.h"
 #include "log/LogEntry.h"
 #include "log/LogRotation.h"
@@ -30,16 +30,19 @@ void CLogSaveCloseFile::WritePacket(CPacketLog* packet) noexcept {
         return;
     }
     try {
+        using halvane::fw::SafeFolder;
         const std::string text = packet->GetText();
-        const std::wstring path = m_logFolder + FromCp936(packet->GetFileName());
+        const std::wstring name = FromCp936(packet->GetFileName());
 
         std::lock_guard<CriticalSection> guard(m_lock);
+        // The folder and the file are checked through the handles that are then used: an entry
+        // never follows a link (junction, symbolic link, hard link) planted there.
+        const SafeFolder folder = SafeFolder::Open(m_logFolder);
         // Append-only access makes every WriteFile land at the end, even when another process
         // appends to the same file.
-        halvane::fw::FileHandle file(CreateFileW(path.c_str(), FILE_APPEND_DATA | FILE_READ_ATTRIBUTES,
-                                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!file) {
+        SafeFolder::File file =
+            folder.OpenFile(name, FILE_APPEND_DATA, SafeFolder::Opening::ExistingOrNew);
+        if (!file.handle) {
             return;
         }
         // The stamp is taken inside the lock so the file's entries stay in time order.
@@ -48,16 +51,18 @@ void CLogSaveCloseFile::WritePacket(CPacketLog* packet) noexcept {
             return;
         }
         DWORD written = 0;
-        WriteFile(file.Get(), entry.data(), static_cast<DWORD>(entry.size()), &written, nullptr);
+        WriteFile(file.handle.Get(), entry.data(), static_cast<DWORD>(entry.size()), &written,
+                  nullptr);
 
         LARGE_INTEGER size{};
-        if (!GetFileSizeEx(file.Get(), &size) ||
+        if (!GetFileSizeEx(file.handle.Get(), &size) ||
             !ShouldRotateLog(static_cast<unsigned long long>(size.QuadPart))) {
             return;
         }
-        file.Reset();
-        // A failed move leaves the file where it is; the next entry tries again.
-        MoveFileExW(path.c_str(), (path + L"bak").c_str(), MOVEFILE_REPLACE_EXISTING);
+        file.handle.Reset();
+        // A failed or refused move (a link at either name) leaves the file where it is; the
+        // next entry tries again.
+        folder.Rename(name, name + L"bak");
     } catch (...) {
         // Out of memory: the entry is dropped, as every other failure of the log is.
     }

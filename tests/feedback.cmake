@@ -66,6 +66,8 @@ halvane_win_test(feedback_library_win_tests
           win/feedback/UrlHandlerRecorder.cpp
           win/feedback/CaseFolder.cpp
           win/feedback/ChildProcess.cpp
+          win/feedback/RecordLinkTest.cpp
+          ${PROJECT_SOURCE_DIR}/feedbacklib/RecordStore.cpp
           ${PROJECT_SOURCE_DIR}/feedbacklib/BackgroundFetch.cpp
           # The opener itself, with its routes replaceable.
           ${PROJECT_SOURCE_DIR}/feedbacklib/WebOpener.cpp

@@ -2,7 +2,7 @@
 # GDI ownership in real windows under Wine.
 halvane_native_test(framework_core_test
   SOURCES unit/framework/CenterPlacementTest.cpp unit/framework/DialogTemplateHeaderTest.cpp
-          unit/framework/DisplayScaleTest.cpp
+          unit/framework/DisplayScaleTest.cpp unit/framework/SafePathRulesTest.cpp
   LIBS halvane_framework_core)
 
 if(HALVANE_WINDOWS)

@@ -8,7 +8,7 @@ halvane_fuzz_target(fuzz_log SOURCES fuzz/log_fuzz.cpp LIBS halvane_log_core)
 if(HALVANE_WINDOWS)
   halvane_win_test(log_win_test
     SOURCES win/log/LogTestFolder.cpp win/log/LogTestFiles.cpp win/log/LogFileTest.cpp win/log/LogRotationTest.cpp
-            win/log/LogConfigTest.cpp
+            win/log/LogConfigTest.cpp win/log/LogLinkTest.cpp
     LIBS halvane_log)
   # Runs itself as child processes, each making its first GetInstance call from two threads.
   halvane_win_test(log_singleton_test
