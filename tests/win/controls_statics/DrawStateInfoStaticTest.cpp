@@ -8,7 +8,6 @@
 
 #include "StaticTestSupport.h"
 #include "controls/DrawStateInfoStatic.h"
-#include "framework/GdiplusSession.h"
 
 namespace halvane {
 namespace {
@@ -17,7 +16,6 @@ using test::CaptureClient;
 using test::Ink;
 using test::InkOf;
 using test::Pixels;
-using test::PumpPending;
 
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr UINT_PTR kTimer = CDrawStateInfoStatic::kAnimationTimer;
@@ -25,7 +23,6 @@ constexpr UINT_PTR kTimer = CDrawStateInfoStatic::kAnimationTimer;
 class DrawStateInfoStaticTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(m_gdiplus.IsStarted());
         ASSERT_TRUE(m_host.Create(RECT{60, 60, 460, 360}, m_font));
         ASSERT_EQ(test::LineHeight(m_font, false), 12);
     }
@@ -39,10 +36,7 @@ protected:
         return s;
     }
 
-    static Pixels Shown(const CDrawStateInfoStatic& s) {
-        PumpPending();
-        return CaptureClient(s);
-    }
+    static Pixels Shown(const CDrawStateInfoStatic& s) { return test::Shown(s); }
     static Pixels Painted(const CDrawStateInfoStatic& s) {
         s.Invalidate();
         return Shown(s);
@@ -62,7 +56,6 @@ protected:
         return frames;
     }
 
-    fw::GdiplusSession m_gdiplus;
     CFont m_font = test::MakeTestFont();
     test::FontHost m_host;
     std::vector<std::unique_ptr<CDrawStateInfoStatic>> m_statics;

@@ -8,7 +8,6 @@
 #include "controls/DrawTextStatic.h"
 #include "controls/PngResource.h"
 #include "framework/GdiObjectCounter.h"
-#include "framework/GdiplusSession.h"
 #include "res/resource.h"
 
 namespace halvane {
@@ -27,7 +26,6 @@ constexpr int kLine = 12;
 class DrawTextStaticTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(m_gdiplus.IsStarted());
         ASSERT_TRUE(m_host.Create(RECT{60, 60, 460, 360}, m_font));
         // Every expected position below assumes 12-pixel lines.
         ASSERT_EQ(test::LineHeight(m_font, true), kLine);
@@ -45,8 +43,7 @@ protected:
 
     static Pixels Painted(const CDrawTextStatic& s) {
         s.Invalidate();
-        PumpPending();
-        return CaptureClient(s);
+        return test::Shown(s);
     }
 
     // Ink of one "Halvane" drawn at the top-left corner, the reference for every placement.
@@ -56,7 +53,6 @@ protected:
                      kWhite);
     }
 
-    fw::GdiplusSession m_gdiplus;
     CFont m_font = test::MakeTestFont();
     test::FontHost m_host;
     std::vector<std::unique_ptr<CDrawTextStatic>> m_statics;
@@ -95,7 +91,7 @@ TEST_F(DrawTextStaticTest, TextTallerThanTheControlIsClippedEvenly) {
         test::RenderText(m_font, text, 80, 60, RECT{0, 0, 80, 60},
                          DT_WORDBREAK | DT_EXTERNALLEADING | DT_CENTER, kBlack, kWhite);
     ASSERT_EQ(InkOf(whole, kWhite).bottom >= 50, true); // the last line reaches below row 50
-    ASSERT_EQ(shown.height, 40);
+    ASSERT_EQ(shown.Height(), 40);
     int differing = 0;
     for (int y = 0; y < 40; ++y)
         for (int x = 0; x < 80; ++x)
@@ -176,11 +172,7 @@ TEST_F(DrawTextStaticTest, BackgroundImagePartLiesUnderTheControl) {
     Gdiplus::Image* image = nullptr;
     ASSERT_EQ(LoadPngFromResource(&image, IDB_PANEL_BK), 1);
     std::unique_ptr<Gdiplus::Image> owned(image);
-    Gdiplus::Bitmap source(400, 600, PixelFormat32bppARGB);
-    {
-        Gdiplus::Graphics g(&source);
-        g.DrawImage(image, 0, 0, 400, 600);
-    }
+    const Pixels source = test::Rendered(*image, RECT{0, 0, 400, 600}, 400, 600);
     // The version label's place on the panel, with a mode that draws no text.
     CDrawTextStatic& s = Make(L"1.0.21.219", 8, RECT{0, 0, 100, 15});
     s.SetBkImage(image);

@@ -11,17 +11,15 @@
 #include "controls/PngResource.h"
 #include "framework/Dialog.h"
 #include "framework/GdiObjectCounter.h"
-#include "framework/GdiplusSession.h"
 #include "res/resource.h"
 
 namespace halvane {
 namespace {
 
-using test::CaptureClient;
 using test::Ink;
 using test::InkOf;
 using test::Pixels;
-using test::PumpPending;
+using test::Shown;
 
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
@@ -43,14 +41,7 @@ private:
     int m_controlId;
 };
 
-Pixels Shown(HWND window) {
-    PumpPending();
-    return CaptureClient(window);
-}
-
 TEST(TemplateStaticsTest, PleaseWaitTextCyclesItsDotsOverTheProgressBackground) {
-    fw::GdiplusSession gdiplus;
-    ASSERT_TRUE(gdiplus.IsStarted());
     Gdiplus::Image* image = nullptr;
     ASSERT_EQ(LoadPngFromResource(&image, IDB_PROGRESS_BK), 1);
     std::unique_ptr<Gdiplus::Image> owned(image);

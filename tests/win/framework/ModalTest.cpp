@@ -7,17 +7,12 @@
 #include "TestResources.h"
 #include "TestSupport.h"
 #include "framework/WinApp.h"
+#include "win/support/Rects.h"
 
 namespace halvane::test {
 namespace {
 
 constexpr UINT kEndFromThread = WM_APP + 30;
-
-RECT WindowRect(HWND hwnd) {
-    RECT r{};
-    ::GetWindowRect(hwnd, &r);
-    return r;
-}
 
 RECT WorkAreaOf(HWND hwnd) {
     MONITORINFO info{};
@@ -26,15 +21,7 @@ RECT WorkAreaOf(HWND hwnd) {
     return info.rcWork;
 }
 
-class ModalTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(CreatePopup(m_main, RECT{300, 200, 700, 500}, true));
-        m_app.m_pMainWnd = &m_main;
-    }
-    CWinApp m_app;
-    CWnd m_main;
-};
+using ModalTest = AppTest;
 
 TEST_F(ModalTest, DoModalReturnsTheCodeGivenToEndDialogAndDestroysTheWindow) {
     ScriptedDialog dialog(IDD_TEST_DIALOG);
@@ -165,7 +152,7 @@ TEST_F(ModalTest, CentredOverTheOwnersWindowRectangle) {
     ScriptedDialog dialog(IDD_TEST_DIALOG);
     RECT placed{};
     dialog.AddStep([&](ScriptedDialog& d) {
-        placed = WindowRect(d.GetSafeHwnd());
+        placed = WindowRectOf(d.GetSafeHwnd());
         d.EndDialog(1);
     });
     ASSERT_EQ(dialog.DoModal(), 1);
@@ -182,7 +169,7 @@ TEST_F(ModalTest, CentringKeepsTheDialogInsideTheWorkArea) {
     ScriptedDialog dialog(IDD_TEST_DIALOG);
     RECT placed{};
     dialog.AddStep([&](ScriptedDialog& d) {
-        placed = WindowRect(d.GetSafeHwnd());
+        placed = WindowRectOf(d.GetSafeHwnd());
         d.EndDialog(1);
     });
     ASSERT_EQ(dialog.DoModal(), 1);
@@ -196,7 +183,7 @@ TEST_F(ModalTest, HiddenOwnerCentresOnTheWorkArea) {
     ScriptedDialog dialog(IDD_TEST_DIALOG);
     RECT placed{};
     dialog.AddStep([&](ScriptedDialog& d) {
-        placed = WindowRect(d.GetSafeHwnd());
+        placed = WindowRectOf(d.GetSafeHwnd());
         d.EndDialog(1);
     });
     ASSERT_EQ(dialog.DoModal(), 1);
@@ -222,7 +209,7 @@ TEST_F(ModalTest, ADialogThatPlacedItselfIsNotCentred) {
     MovingDialog dialog(IDD_TEST_DIALOG);
     RECT placed{};
     dialog.AddStep([&](ScriptedDialog& d) {
-        placed = WindowRect(d.GetSafeHwnd());
+        placed = WindowRectOf(d.GetSafeHwnd());
         d.EndDialog(1);
     });
     ASSERT_EQ(dialog.DoModal(), 1);
