@@ -14,6 +14,9 @@
 
 namespace halvane::test {
 
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+
 // Pixels of the inner area of `shown` (one pixel in from each edge) that differ by more than
 // `tolerance` in a channel from `reference` read at (x + originX, y + originY).
 int CountUnlike(const Pixels& shown, const Pixels& reference, int originX, int originY,

@@ -23,6 +23,17 @@ RECT WorkAreaOf(HWND hwnd) {
 
 using ModalTest = AppTest;
 
+// Where the dialog stands once its modal loop runs (ended by a step with 1).
+RECT PlacedInItsLoop(ScriptedDialog& dialog) {
+    RECT placed{};
+    dialog.AddStep([&](ScriptedDialog& d) {
+        placed = WindowRectOf(d.GetSafeHwnd());
+        d.EndDialog(1);
+    });
+    EXPECT_EQ(dialog.DoModal(), 1);
+    return placed;
+}
+
 TEST_F(ModalTest, DoModalReturnsTheCodeGivenToEndDialogAndDestroysTheWindow) {
     ScriptedDialog dialog(IDD_TEST_DIALOG);
     HWND seen = nullptr;
@@ -150,12 +161,7 @@ TEST_F(ModalTest, ExplicitChildParentGivesItsTopLevelWindowAsOwner) {
 
 TEST_F(ModalTest, CentredOverTheOwnersWindowRectangle) {
     ScriptedDialog dialog(IDD_TEST_DIALOG);
-    RECT placed{};
-    dialog.AddStep([&](ScriptedDialog& d) {
-        placed = WindowRectOf(d.GetSafeHwnd());
-        d.EndDialog(1);
-    });
-    ASSERT_EQ(dialog.DoModal(), 1);
+    const RECT placed = PlacedInItsLoop(dialog);
     const int w = placed.right - placed.left;
     const int h = placed.bottom - placed.top;
     // Owner (300, 200)-(700, 500): centre (500, 350).
@@ -167,12 +173,7 @@ TEST_F(ModalTest, CentringKeepsTheDialogInsideTheWorkArea) {
     const RECT area = WorkAreaOf(m_main.GetSafeHwnd());
     m_main.MoveWindow(area.right - 60, area.bottom - 40, 100, 80); // owner partly off screen
     ScriptedDialog dialog(IDD_TEST_DIALOG);
-    RECT placed{};
-    dialog.AddStep([&](ScriptedDialog& d) {
-        placed = WindowRectOf(d.GetSafeHwnd());
-        d.EndDialog(1);
-    });
-    ASSERT_EQ(dialog.DoModal(), 1);
+    const RECT placed = PlacedInItsLoop(dialog);
     EXPECT_EQ(placed.right, area.right);
     EXPECT_EQ(placed.bottom, area.bottom);
 }
@@ -181,12 +182,7 @@ TEST_F(ModalTest, HiddenOwnerCentresOnTheWorkArea) {
     m_main.ShowWindow(SW_HIDE);
     const RECT area = WorkAreaOf(m_main.GetSafeHwnd());
     ScriptedDialog dialog(IDD_TEST_DIALOG);
-    RECT placed{};
-    dialog.AddStep([&](ScriptedDialog& d) {
-        placed = WindowRectOf(d.GetSafeHwnd());
-        d.EndDialog(1);
-    });
-    ASSERT_EQ(dialog.DoModal(), 1);
+    const RECT placed = PlacedInItsLoop(dialog);
     const int w = placed.right - placed.left;
     const int h = placed.bottom - placed.top;
     EXPECT_EQ(placed.left, (area.left + area.right) / 2 - w / 2);
@@ -207,12 +203,7 @@ protected:
 
 TEST_F(ModalTest, ADialogThatPlacedItselfIsNotCentred) {
     MovingDialog dialog(IDD_TEST_DIALOG);
-    RECT placed{};
-    dialog.AddStep([&](ScriptedDialog& d) {
-        placed = WindowRectOf(d.GetSafeHwnd());
-        d.EndDialog(1);
-    });
-    ASSERT_EQ(dialog.DoModal(), 1);
+    const RECT placed = PlacedInItsLoop(dialog);
     EXPECT_EQ(placed.left, 20);
     EXPECT_EQ(placed.top, 30);
 }
