@@ -7,6 +7,7 @@
 #include "framework/Dialog.h"
 #include "framework/GdiObjectCounter.h"
 #include "framework/WindowClass.h"
+#include "win/support/Text.h"
 
 namespace halvane {
 namespace {
@@ -80,13 +81,7 @@ TEST_F(FontUtilTest, TextWidthMeasuresInTheDerivedFontAndRestoresTheDc) {
     EXPECT_GT(larger, normal);
 
     // The same text measured by hand in the dialog's own font.
-    {
-        HGDIOBJ old = ::SelectObject(dc, m_dialog.GetFont());
-        SIZE size{};
-        ::GetTextExtentPoint32W(dc, L"同意《协议》", 6, &size);
-        ::SelectObject(dc, old);
-        EXPECT_EQ(normal, size.cx);
-    }
+    EXPECT_EQ(normal, test::TextExtent(m_dialog.GetFont(), L"同意《协议》"));
     EXPECT_EQ(::GetCurrentObject(dc, OBJ_FONT), selected);
     EXPECT_EQ(fw::GdiObjectCounter::Live(), live); // the temporary font is gone
 }

@@ -6,20 +6,16 @@
 
 #include "TestResources.h"
 #include "controls/PngResource.h"
-#include "framework/GdiplusSession.h"
+#include "win/support/Gdiplus.h"
 
 namespace halvane {
 namespace {
 
+[[maybe_unused]] ::testing::Environment* const g_gdiplus =
+    ::testing::AddGlobalTestEnvironment(new test::GdiplusEnvironment);
+
 class PngResourceTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { s_gdiplus = new fw::GdiplusSession(); }
-    static void TearDownTestSuite() {
-        delete s_gdiplus;
-        s_gdiplus = nullptr;
-    }
-    void SetUp() override { ASSERT_TRUE(s_gdiplus->IsStarted()); }
-
     // The ARGB of one pixel, read back by drawing the image into a 32-bit bitmap.
     static Gdiplus::ARGB PixelOf(Gdiplus::Image& image, int x, int y) {
         Gdiplus::Bitmap canvas(static_cast<INT>(image.GetWidth()),
@@ -33,11 +29,7 @@ protected:
         canvas.GetPixel(x, y, &c);
         return c.GetValue();
     }
-
-    static fw::GdiplusSession* s_gdiplus;
 };
-
-fw::GdiplusSession* PngResourceTest::s_gdiplus = nullptr;
 
 TEST_F(PngResourceTest, LoadsTheImageWithItsPixelsAndAlpha) {
     Gdiplus::Image* image = nullptr;

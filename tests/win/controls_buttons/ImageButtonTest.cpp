@@ -42,14 +42,14 @@ protected:
         b.SetPngImages(IDB_SET_NORMAL, IDB_SET_HOVER, IDB_SET_PRESSED, IDB_SET_DISABLED);
         b.MoveWindow(77, 309, 246, 47);
     }
-    int Shows(const Snapshot& shot) const { return WhichImage(shot, {0, 0}, m_faces, m_points); }
+    int Shows(const Pixels& shot) const { return WhichImage(shot, {0, 0}, m_faces, m_points); }
 
     HostDialog m_host;
     HWND m_window = nullptr;
     std::unique_ptr<Gdiplus::Image> m_background;
-    ImagePixels m_normal{IDB_SET_NORMAL}, m_hover{IDB_SET_HOVER}, m_pressed{IDB_SET_PRESSED},
-        m_disabled{IDB_SET_DISABLED};
-    std::vector<const ImagePixels*> m_faces{&m_normal, &m_hover, &m_pressed, &m_disabled};
+    Pixels m_normal = PngPixels(IDB_SET_NORMAL), m_hover = PngPixels(IDB_SET_HOVER),
+           m_pressed = PngPixels(IDB_SET_PRESSED), m_disabled = PngPixels(IDB_SET_DISABLED);
+    std::vector<const Pixels*> m_faces{&m_normal, &m_hover, &m_pressed, &m_disabled};
     std::vector<POINT> m_points;
 };
 
@@ -107,15 +107,15 @@ TEST_F(ImageButtonTest, WhiteFillThenTheBackgroundPieceThenTheFace) {
     b.SetPngImages(IDB_FEEDBACK_SOLVED_NORMAL, IDB_FEEDBACK_SOLVED_HOVER,
                    IDB_FEEDBACK_SOLVED_PRESSED, IDB_FEEDBACK_SOLVED_DISABLED);
     b.MoveWindow(20, 100, 266, 60);
-    const ImagePixels face(IDB_FEEDBACK_SOLVED_NORMAL); // drawn over white
-    Snapshot shot = Redrawn(m_window);
+    const Pixels face = PngPixels(IDB_FEEDBACK_SOLVED_NORMAL); // drawn over white
+    Pixels shot = Redrawn(m_window);
     EXPECT_EQ(shot.At(2, 2), RGB(255, 255, 255));
     EXPECT_EQ(shot.At(263, 57), RGB(255, 255, 255));
     EXPECT_TRUE(Near(shot.At(133, 30), face.At(133, 30)));
     EXPECT_NE(face.At(133, 30), RGB(255, 255, 255));
 
     // With a background piece the rim shows the owner's pixels.
-    const ImagePixels panel(IDB_PANEL_BK);
+    const Pixels panel = PngPixels(IDB_PANEL_BK);
     ASSERT_NE(panel.At(2, 2), RGB(255, 255, 255)) << "the panel's corner is expected coloured";
     b.SetBkImage(m_background.get());
     b.SetBkImageRect(0, 0, 266, 60);
@@ -127,28 +127,18 @@ TEST_F(ImageButtonTest, WhiteFillThenTheBackgroundPieceThenTheFace) {
 TEST_F(ImageButtonTest, PaintsItselfInEraseBackground) {
     SetUpAsThePanel();
     // A 32-bit surface standing in for the erase DC, filled magenta first.
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), 246, -47, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    HDC dc = ::CreateCompatibleDC(nullptr);
-    HBITMAP dib = ::CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ previous = ::SelectObject(dc, dib);
-    HBRUSH magenta = ::CreateSolidBrush(kMagenta);
-    RECT all{0, 0, 246, 47};
-    ::FillRect(dc, &all, magenta);
-    EXPECT_EQ(::SendMessageW(m_window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0), TRUE);
-    ::GdiFlush();
+    const DibSurface surface(246, 47);
+    ASSERT_TRUE(surface.IsValid());
+    const CBrush magenta(kMagenta);
+    const RECT all{0, 0, 246, 47};
+    ::FillRect(surface.Dc(), &all, magenta);
+    EXPECT_EQ(::SendMessageW(m_window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(surface.Dc()), 0),
+              TRUE);
+    const Pixels painted = surface.Read();
     int matching = 0;
-    for (const POINT& p : m_points) {
-        const DWORD argb = static_cast<const DWORD*>(bits)[p.y * 246 + p.x];
-        const COLORREF c = RGB((argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF);
-        matching += Near(c, m_normal.At(p.x, p.y)) ? 1 : 0;
-    }
+    for (const POINT& p : m_points)
+        matching += Near(painted.At(p.x, p.y), m_normal.At(p.x, p.y)) ? 1 : 0;
     EXPECT_EQ(matching, static_cast<int>(m_points.size()));
-    ::SelectObject(dc, previous);
-    ::DeleteObject(magenta);
-    ::DeleteObject(dib);
-    ::DeleteDC(dc);
 }
 
 TEST_F(ImageButtonTest, NothingIsDrawnInEitherPathWhileAnImageIsMissing) {
@@ -159,7 +149,7 @@ TEST_F(ImageButtonTest, NothingIsDrawnInEitherPathWhileAnImageIsMissing) {
     b.MoveWindow(77, 309, 246, 47);
     Redrawn(m_window);
     Smear(m_window, kMagenta);
-    const Snapshot shot = Redrawn(m_window);
+    const Pixels shot = Redrawn(m_window);
     for (int y = 0; y < shot.Height(); y += 3) {
         for (int x = 0; x < shot.Width(); x += 3)
             ASSERT_EQ(shot.At(x, y), kMagenta) << x << "," << y;

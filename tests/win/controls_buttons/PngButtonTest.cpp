@@ -34,7 +34,7 @@ protected:
         m_host.m_close.SetPngImages(IDB_PANEL_CLOSE_NORMAL, IDB_PANEL_CLOSE_HOVER,
                                     IDB_PANEL_CLOSE_PRESSED, IDB_PANEL_CLOSE_DISABLED);
     }
-    int Shows(const Snapshot& shot) const { return WhichImage(shot, {0, 0}, m_faces, m_points); }
+    int Shows(const Pixels& shot) const { return WhichImage(shot, {0, 0}, m_faces, m_points); }
     static TRACKMOUSEEVENT Tracking() {
         TRACKMOUSEEVENT query{};
         query.cbSize = sizeof(query);
@@ -45,9 +45,10 @@ protected:
 
     HostDialog m_host;
     HWND m_window = nullptr;
-    ImagePixels m_normal{IDB_PANEL_CLOSE_NORMAL}, m_hover{IDB_PANEL_CLOSE_HOVER},
-        m_pressed{IDB_PANEL_CLOSE_PRESSED}, m_disabled{IDB_PANEL_CLOSE_DISABLED};
-    std::vector<const ImagePixels*> m_faces{&m_normal, &m_hover, &m_pressed, &m_disabled};
+    Pixels m_normal = PngPixels(IDB_PANEL_CLOSE_NORMAL), m_hover = PngPixels(IDB_PANEL_CLOSE_HOVER),
+           m_pressed = PngPixels(IDB_PANEL_CLOSE_PRESSED),
+           m_disabled = PngPixels(IDB_PANEL_CLOSE_DISABLED);
+    std::vector<const Pixels*> m_faces{&m_normal, &m_hover, &m_pressed, &m_disabled};
     std::vector<POINT> m_points;
 };
 
@@ -100,7 +101,7 @@ TEST_F(PngButtonTest, NothingIsDrawnWhileOneOfTheFourImagesIsMissing) {
     m_host.m_close.SetPngImages(IDB_PANEL_CLOSE_NORMAL, IDB_PANEL_CLOSE_HOVER, IDP_MISSING,
                                 IDB_PANEL_CLOSE_DISABLED);
     Smear(m_window, RGB(0, 0, 0));
-    auto allMagenta = [](const Snapshot& shot) {
+    auto allMagenta = [](const Pixels& shot) {
         for (int y = 0; y < shot.Height(); ++y) {
             for (int x = 0; x < shot.Width(); ++x) {
                 if (shot.At(x, y) != kMagenta)
@@ -130,15 +131,15 @@ TEST_F(PngButtonTest, LastColumnAndRowAreLeftOutAboveScaleOne) {
         m_host.m_close.m_fScale = scale;
         return Redrawn(m_window);
     };
-    const Snapshot whole = shotAt(1.0f);
+    const Pixels whole = shotAt(1.0f);
     EXPECT_EQ(GetRValue(whole.At(36, 10)), 255);
     EXPECT_EQ(GetRValue(whole.At(10, 36)), 255);
     EXPECT_EQ(whole.At(10, 10), RGB(0, 0, 255));
-    const Snapshot smaller = shotAt(0.8f);
+    const Pixels smaller = shotAt(0.8f);
     EXPECT_EQ(smaller.At(29, 10), whole.At(29, 10));
     EXPECT_EQ(smaller.At(10, 29), whole.At(10, 29));
     for (float scale : {1.25f, 2.0f}) {
-        const Snapshot cut = shotAt(scale);
+        const Pixels cut = shotAt(scale);
         EXPECT_GE(GetRValue(whole.At(29, 10)) - GetRValue(cut.At(29, 10)), 100) << scale;
         EXPECT_GE(GetRValue(whole.At(10, 29)) - GetRValue(cut.At(10, 29)), 100) << scale;
         EXPECT_EQ(cut.At(10, 10), RGB(0, 0, 255)) << scale;

@@ -37,8 +37,6 @@ ScrollRecorder::ScrollRecorder(HWND frame)
 
 ScrollRecorder::~ScrollRecorder() {
     g_recorder = nullptr;
-    if (m_hook != nullptr)
-        ::UnhookWindowsHookEx(m_hook);
 }
 
 int ScrollRecorder::Count(int code) const {
@@ -63,11 +61,6 @@ LRESULT CALLBACK ScrollRecorder::Hook(int code, WPARAM wParam, LPARAM lParam) no
 
 Mouse::Mouse()
     : m_hook(::SetWindowsHookExW(WH_GETMESSAGE, &Mouse::Hook, nullptr, ::GetCurrentThreadId())) {}
-
-Mouse::~Mouse() {
-    if (m_hook != nullptr)
-        ::UnhookWindowsHookEx(m_hook);
-}
 
 LRESULT CALLBACK Mouse::Hook(int code, WPARAM wParam, LPARAM lParam) noexcept {
     const auto* msg = reinterpret_cast<const MSG*>(lParam);
@@ -111,11 +104,6 @@ bool Mouse::Release() {
 
 bool Mouse::Click(POINT screen) {
     return MoveTo(screen) && Press() && Release();
-}
-
-void PumpFor(DWORD ms) {
-    const ULONGLONG end = ::GetTickCount64() + ms;
-    PumpUntil([&] { return ::GetTickCount64() >= end; }, ms + 1000);
 }
 
 } // namespace halvane::test

@@ -6,6 +6,8 @@
 
 #include <vector>
 
+#include "framework/Handles.h"
+
 namespace halvane::test {
 
 struct ScrollEvent {
@@ -28,7 +30,7 @@ public:
 private:
     static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) noexcept;
     HWND m_frame;
-    HHOOK m_hook;
+    fw::HookHandle m_hook;
     std::vector<ScrollEvent> m_events;
 };
 
@@ -36,7 +38,6 @@ private:
 class Mouse {
 public:
     Mouse();
-    ~Mouse();
     Mouse(const Mouse&) = delete;
     Mouse& operator=(const Mouse&) = delete;
     bool MoveTo(POINT screen);
@@ -48,10 +49,7 @@ public:
 private:
     bool Send(DWORD flags, POINT screen, UINT expected);
     static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) noexcept;
-    HHOOK m_hook;
+    fw::HookHandle m_hook;
 };
-
-// Dispatches messages for `ms` milliseconds.
-void PumpFor(DWORD ms);
 
 } // namespace halvane::test

@@ -4,6 +4,7 @@
 
 #include "e2e/scroll_app/ScrollHost.h"
 #include "win/support/Pump.h"
+#include "win/support/Rects.h"
 
 namespace halvane::test {
 namespace {
@@ -19,8 +20,7 @@ TEST(SkinScrollWndTest, DetachGivesTheControlBackWhereTheFrameWas) {
     const HWND control = host.HostedRichEdit();
     const HWND frame = host.Frame()->GetSafeHwnd();
     ASSERT_TRUE(Hooked(control));
-    RECT framePlace{};
-    ::GetWindowRect(frame, &framePlace);
+    const RECT framePlace = WindowRectOf(frame);
 
     EXPECT_TRUE(DetachSkinScrollBar(&host.RichEdit()));
     host.ForgetFrame();
@@ -28,9 +28,7 @@ TEST(SkinScrollWndTest, DetachGivesTheControlBackWhereTheFrameWas) {
     EXPECT_EQ(::GetParent(control), host.GetSafeHwnd());
     EXPECT_FALSE(Hooked(control));
     EXPECT_EQ(::GetWindowLongPtrW(control, GWLP_USERDATA), 0);
-    RECT place{};
-    ::GetWindowRect(control, &place);
-    EXPECT_TRUE(::EqualRect(&place, &framePlace));
+    EXPECT_RECT(WindowRectOf(control), framePlace);
     // The framework's subclass under the hook still works.
     EXPECT_EQ(CWnd::FromHandle(control), &host.RichEdit());
     ::SendMessageW(control, WM_VSCROLL, SB_LINEDOWN, 0);

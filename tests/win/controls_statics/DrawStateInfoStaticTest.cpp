@@ -8,26 +8,17 @@
 
 #include "StaticTestSupport.h"
 #include "controls/DrawStateInfoStatic.h"
-#include "framework/GdiplusSession.h"
 
-namespace halvane {
+namespace halvane::test {
 namespace {
 
-using test::CaptureClient;
-using test::Ink;
-using test::InkOf;
-using test::Pixels;
-using test::PumpPending;
-
-constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr UINT_PTR kTimer = CDrawStateInfoStatic::kAnimationTimer;
 
 class DrawStateInfoStaticTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(m_gdiplus.IsStarted());
         ASSERT_TRUE(m_host.Create(RECT{60, 60, 460, 360}, m_font));
-        ASSERT_EQ(test::LineHeight(m_font, false), 12);
+        ASSERT_EQ(LineHeight(m_font, false), 12);
     }
 
     CDrawStateInfoStatic& Make(const std::wstring& text, int mode, const RECT& rect) {
@@ -39,10 +30,6 @@ protected:
         return s;
     }
 
-    static Pixels Shown(const CDrawStateInfoStatic& s) {
-        PumpPending();
-        return CaptureClient(s);
-    }
     static Pixels Painted(const CDrawStateInfoStatic& s) {
         s.Invalidate();
         return Shown(s);
@@ -62,9 +49,8 @@ protected:
         return frames;
     }
 
-    fw::GdiplusSession m_gdiplus;
-    CFont m_font = test::MakeTestFont();
-    test::FontHost m_host;
+    CFont m_font = MakeTestFont();
+    FontHost m_host;
     std::vector<std::unique_ptr<CDrawStateInfoStatic>> m_statics;
 };
 
@@ -76,13 +62,13 @@ TEST_F(DrawStateInfoStaticTest, RealTimerTicksOnceASecondUntilStopped) {
 
     const ULONGLONG start = ::GetTickCount64();
     s.StartAnimation();
-    ASSERT_TRUE(test::PumpUntil([&] { return CaptureClient(s) == frames[1]; }));
+    ASSERT_TRUE(PumpUntil([&] { return CaptureClient(s) == frames[1]; }));
     EXPECT_GE(::GetTickCount64() - start, 900u); // not before the first second is over
 
     // ResetAnimation drops the dots but the timer runs on.
     s.ResetAnimation();
     EXPECT_EQ(Shown(s), frames[0]);
-    EXPECT_TRUE(test::PumpUntil([&] { return CaptureClient(s) == frames[1]; }));
+    EXPECT_TRUE(PumpUntil([&] { return CaptureClient(s) == frames[1]; }));
 
     s.StopAnimation();
     EXPECT_EQ(Shown(s), frames[0]);
@@ -91,8 +77,8 @@ TEST_F(DrawStateInfoStaticTest, RealTimerTicksOnceASecondUntilStopped) {
 TEST_F(DrawStateInfoStaticTest, DotsTakePartInTheWrapping) {
     // Room for the text alone on one line, not for the text with three dots.
     const std::wstring text = L"Please wait";
-    const int width = test::TextExtent(m_font, text) + 2;
-    ASSERT_GT(test::TextExtent(m_font, text + L"..."), width);
+    const int width = TextExtent(m_font, text) + 2;
+    ASSERT_GT(TextExtent(m_font, text + L"..."), width);
     CDrawStateInfoStatic& s = Make(text, 5, RECT{0, 0, width, 40});
     const Ink oneLine = InkOf(Painted(s), kWhite);
     for (int i = 0; i < 3; ++i)
@@ -110,7 +96,7 @@ TEST_F(DrawStateInfoStaticTest, ModeZeroAndUnknownModesLayOutAsModeOne) {
     // Mode 3 puts the same line at the right edge.
     const Ink right = InkOf(Painted(Make(L"Please wait", 3, RECT{0, 120, 150, 150})), kWhite);
     const Ink left = InkOf(modeOne, kWhite);
-    EXPECT_EQ(right.right - left.right, 150 - test::TextExtent(m_font, L"Please wait"));
+    EXPECT_EQ(right.right - left.right, 150 - TextExtent(m_font, L"Please wait"));
 }
 
 TEST_F(DrawStateInfoStaticTest, SetTextColorRepaintsAtOnce) {
@@ -123,4 +109,4 @@ TEST_F(DrawStateInfoStaticTest, SetTextColorRepaintsAtOnce) {
 }
 
 } // namespace
-} // namespace halvane
+} // namespace halvane::test

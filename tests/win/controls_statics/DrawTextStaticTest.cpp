@@ -8,29 +8,19 @@
 #include "controls/DrawTextStatic.h"
 #include "controls/PngResource.h"
 #include "framework/GdiObjectCounter.h"
-#include "framework/GdiplusSession.h"
 #include "res/resource.h"
 
-namespace halvane {
+namespace halvane::test {
 namespace {
 
-using test::CaptureClient;
-using test::Ink;
-using test::InkOf;
-using test::Pixels;
-using test::PumpPending;
-
-constexpr COLORREF kWhite = RGB(255, 255, 255);
-constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr int kLine = 12;
 
 class DrawTextStaticTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(m_gdiplus.IsStarted());
         ASSERT_TRUE(m_host.Create(RECT{60, 60, 460, 360}, m_font));
         // Every expected position below assumes 12-pixel lines.
-        ASSERT_EQ(test::LineHeight(m_font, true), kLine);
+        ASSERT_EQ(LineHeight(m_font, true), kLine);
     }
 
     // A static configured the way the owners do it, before its first paint.
@@ -45,27 +35,25 @@ protected:
 
     static Pixels Painted(const CDrawTextStatic& s) {
         s.Invalidate();
-        PumpPending();
-        return CaptureClient(s);
+        return Shown(s);
     }
 
     // Ink of one "Halvane" drawn at the top-left corner, the reference for every placement.
     Ink ReferenceInk() const {
-        return InkOf(test::RenderText(m_font, L"Halvane", 120, kLine, RECT{0, 0, 120, kLine},
-                                      DT_SINGLELINE, kBlack, kWhite),
+        return InkOf(RenderText(m_font, L"Halvane", 120, kLine, RECT{0, 0, 120, kLine},
+                                DT_SINGLELINE, kBlack, kWhite),
                      kWhite);
     }
 
-    fw::GdiplusSession m_gdiplus;
-    CFont m_font = test::MakeTestFont();
-    test::FontHost m_host;
+    CFont m_font = MakeTestFont();
+    FontHost m_host;
     std::vector<std::unique_ptr<CDrawTextStatic>> m_statics;
 };
 
 TEST_F(DrawTextStaticTest, CentredBlocksStartHalfTheRoomBelowTheTop) {
     const Ink ref = ReferenceInk();
     const int width = 120;
-    const int extent = test::TextExtent(m_font, L"Halvane");
+    const int extent = TextExtent(m_font, L"Halvane");
     struct Case {
         int mode;
         int lineLeft; // where each line starts
@@ -91,11 +79,10 @@ TEST_F(DrawTextStaticTest, TextTallerThanTheControlIsClippedEvenly) {
     const wchar_t* text = L"H1\r\nH2\r\nH3\r\nH4\r\nH5";
     CDrawTextStatic& s = Make(text, 5, RECT{0, 0, 80, 40});
     const Pixels shown = Painted(s);
-    const Pixels whole =
-        test::RenderText(m_font, text, 80, 60, RECT{0, 0, 80, 60},
-                         DT_WORDBREAK | DT_EXTERNALLEADING | DT_CENTER, kBlack, kWhite);
+    const Pixels whole = RenderText(m_font, text, 80, 60, RECT{0, 0, 80, 60},
+                                    DT_WORDBREAK | DT_EXTERNALLEADING | DT_CENTER, kBlack, kWhite);
     ASSERT_EQ(InkOf(whole, kWhite).bottom >= 50, true); // the last line reaches below row 50
-    ASSERT_EQ(shown.height, 40);
+    ASSERT_EQ(shown.Height(), 40);
     int differing = 0;
     for (int y = 0; y < 40; ++y)
         for (int x = 0; x < 80; ++x)
@@ -146,7 +133,7 @@ TEST_F(DrawTextStaticTest, HoverColourFollowsUpdateHoverWithOneRepaintPerChange)
 
     RECT window{};
     s.GetWindowRect(&window);
-    test::PaintCounter paints(s);
+    PaintCounter paints(s);
     s.UpdateHover(window.left + 5, window.top + 5);
     PumpPending();
     s.UpdateHover(window.left + 50, window.top + 10); // the same answer: no second repaint
@@ -176,17 +163,13 @@ TEST_F(DrawTextStaticTest, BackgroundImagePartLiesUnderTheControl) {
     Gdiplus::Image* image = nullptr;
     ASSERT_EQ(LoadPngFromResource(&image, IDB_PANEL_BK), 1);
     std::unique_ptr<Gdiplus::Image> owned(image);
-    Gdiplus::Bitmap source(400, 600, PixelFormat32bppARGB);
-    {
-        Gdiplus::Graphics g(&source);
-        g.DrawImage(image, 0, 0, 400, 600);
-    }
+    const Pixels source = Rendered(*image, RECT{0, 0, 400, 600}, 400, 600);
     // The version label's place on the panel, with a mode that draws no text.
     CDrawTextStatic& s = Make(L"1.0.21.219", 8, RECT{0, 0, 100, 15});
     s.SetBkImage(image);
     s.SetBkImageRect(188, 16, 288, 31);
     const Pixels p = Painted(s);
-    EXPECT_EQ(test::CountUnlike(p, source, 188, 16, 2), 0);
+    EXPECT_EQ(CountUnlike(p, source, 188, 16, 2), 0);
     s.DestroyWindow(); // before the image goes
 }
 
@@ -202,4 +185,4 @@ TEST_F(DrawTextStaticTest, RepaintsLeaveNoGdiObjectBehind) {
 }
 
 } // namespace
-} // namespace halvane
+} // namespace halvane::test

@@ -2,127 +2,26 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
-#include <cstdlib>
-
-#include "framework/Brush.h"
-#include "framework/ClientDC.h"
-#include "framework/Handles.h"
-#include "framework/MemoryDC.h"
-#include "framework/ScopedSelect.h"
+#include <gtest/gtest.h>
 
 namespace halvane::test {
 
-int Pixels::Count(COLORREF colour) const {
-    int n = 0;
-    for (COLORREF c : colours)
-        n += c == colour ? 1 : 0;
-    return n;
-}
-
-int CountUnlike(const Pixels& pixels, Gdiplus::Bitmap& image, int originX, int originY,
-                int tolerance) {
-    int unlike = 0;
-    for (int y = 1; y + 1 < pixels.height; ++y) {
-        for (int x = 1; x + 1 < pixels.width; ++x) {
-            Gdiplus::Color c;
-            image.GetPixel(originX + x, originY + y, &c);
-            const COLORREF got = pixels.At(x, y);
-            const bool off = std::abs(GetRValue(got) - c.GetR()) > tolerance ||
-                             std::abs(GetGValue(got) - c.GetG()) > tolerance ||
-                             std::abs(GetBValue(got) - c.GetB()) > tolerance;
-            unlike += off ? 1 : 0;
-        }
-    }
-    return unlike;
-}
-
-void PrintTo(const Pixels& pixels, std::ostream* out) {
-    const Ink ink = InkOf(pixels, RGB(255, 255, 255));
-    *out << pixels.width << "x" << pixels.height << " ink ";
-    if (ink.any)
-        *out << "(" << ink.left << "," << ink.top << ")-(" << ink.right << "," << ink.bottom << ")";
-    else
-        *out << "none";
-}
-
 namespace {
 
-// Copies `width` x `height` pixels at (0, 0) of `source` through a 32-bit top-down DIB.
-Pixels ReadBack(HDC source, int width, int height) {
-    Pixels out;
-    if (width <= 0 || height <= 0)
-        return out;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    fw::BitmapHandle dib(::CreateDIBSection(source, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    fw::DcHandle copy(::CreateCompatibleDC(source));
-    if (!dib || !copy)
-        return out;
-    {
-        fw::ScopedSelect select(copy.Get(), dib.Get());
-        ::BitBlt(copy.Get(), 0, 0, width, height, source, 0, 0, SRCCOPY);
-        ::GdiFlush();
-    }
-    out.width = width;
-    out.height = height;
-    const auto* row = static_cast<const DWORD*>(bits);
-    for (int i = 0; i < width * height; ++i) {
-        const DWORD v = row[i]; // 0x00RRGGBB
-        out.colours.push_back(RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF));
-    }
-    return out;
-}
+[[maybe_unused]] ::testing::Environment* const g_gdiplus =
+    ::testing::AddGlobalTestEnvironment(new GdiplusEnvironment);
 
 } // namespace
 
-Pixels CaptureClient(HWND window) {
-    RECT client{};
-    ::GetClientRect(window, &client);
-    HDC dc = ::GetDC(window);
-    Pixels out = ReadBack(dc, client.right, client.bottom);
-    ::ReleaseDC(window, dc);
-    return out;
-}
-
-Pixels RenderText(HFONT font, const std::wstring& text, int width, int height, RECT rect,
-                  UINT format, COLORREF ink, COLORREF fill) {
-    CClientDC screen(nullptr);
-    CMemoryDC surface(screen, width, height);
-    RECT all{0, 0, width, height};
-    CBrush brush(fill);
-    ::FillRect(surface, &all, brush);
-    ::SetBkMode(surface, TRANSPARENT);
-    ::SetTextColor(surface, ink);
-    {
-        fw::ScopedSelect select(surface, font);
-        ::DrawTextW(surface, text.c_str(), static_cast<int>(text.size()), &rect, format);
+int CountUnlike(const Pixels& shown, const Pixels& reference, int originX, int originY,
+                int tolerance) {
+    int unlike = 0;
+    for (int y = 1; y + 1 < shown.Height(); ++y) {
+        for (int x = 1; x + 1 < shown.Width(); ++x)
+            unlike +=
+                Near(shown.At(x, y), reference.At(originX + x, originY + y), tolerance) ? 0 : 1;
     }
-    return ReadBack(surface, width, height);
-}
-
-Ink InkOf(const Pixels& pixels, COLORREF background) {
-    Ink ink;
-    for (int y = 0; y < pixels.height; ++y) {
-        for (int x = 0; x < pixels.width; ++x) {
-            if (pixels.At(x, y) == background)
-                continue;
-            if (!ink.any) {
-                ink = Ink{true, x, y, x, y};
-                continue;
-            }
-            ink.left = std::min(ink.left, x);
-            ink.right = std::max(ink.right, x);
-            ink.bottom = y;
-        }
-    }
-    return ink;
+    return unlike;
 }
 
 CFont MakeTestFont() {
@@ -135,22 +34,6 @@ CFont MakeTestFont() {
     CFont font;
     font.CreateFontIndirect(&lf);
     return font;
-}
-
-int LineHeight(HFONT font, bool externalLeading) {
-    CClientDC screen(nullptr);
-    fw::ScopedSelect select(screen, font);
-    TEXTMETRICW tm{};
-    ::GetTextMetricsW(screen, &tm);
-    return tm.tmHeight + (externalLeading ? tm.tmExternalLeading : 0);
-}
-
-int TextExtent(HFONT font, const std::wstring& text) {
-    CClientDC screen(nullptr);
-    fw::ScopedSelect select(screen, font);
-    SIZE size{};
-    ::GetTextExtentPoint32W(screen, text.c_str(), static_cast<int>(text.size()), &size);
-    return size.cx;
 }
 
 const fw::MessageTable& FontHost::Messages() noexcept {

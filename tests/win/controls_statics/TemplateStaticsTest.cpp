@@ -11,20 +11,10 @@
 #include "controls/PngResource.h"
 #include "framework/Dialog.h"
 #include "framework/GdiObjectCounter.h"
-#include "framework/GdiplusSession.h"
 #include "res/resource.h"
 
-namespace halvane {
+namespace halvane::test {
 namespace {
-
-using test::CaptureClient;
-using test::Ink;
-using test::InkOf;
-using test::Pixels;
-using test::PumpPending;
-
-constexpr COLORREF kWhite = RGB(255, 255, 255);
-constexpr COLORREF kBlack = RGB(0, 0, 0);
 
 // A dialog of a real template with one static of type T bound by DoDataExchange.
 template <class T> class OneStaticDialog : public CDialog {
@@ -43,14 +33,7 @@ private:
     int m_controlId;
 };
 
-Pixels Shown(HWND window) {
-    PumpPending();
-    return CaptureClient(window);
-}
-
 TEST(TemplateStaticsTest, PleaseWaitTextCyclesItsDotsOverTheProgressBackground) {
-    fw::GdiplusSession gdiplus;
-    ASSERT_TRUE(gdiplus.IsStarted());
     Gdiplus::Image* image = nullptr;
     ASSERT_EQ(LoadPngFromResource(&image, IDB_PROGRESS_BK), 1);
     std::unique_ptr<Gdiplus::Image> owned(image);
@@ -121,9 +104,9 @@ TEST(TemplateStaticsTest, PromptMessageIsCentredInTheDialogFont) {
     // One line, left-aligned, its block centred in the 76 pixels, in the dialog's own font.
     const HFONT font = dialog.GetFont();
     ASSERT_NE(font, nullptr);
-    const int line = test::LineHeight(font, true);
-    const Ink ref = InkOf(test::RenderText(font, L"电源模式修改成功", 306, line,
-                                           RECT{0, 0, 306, line}, DT_SINGLELINE, kBlack, kWhite),
+    const int line = LineHeight(font, true);
+    const Ink ref = InkOf(RenderText(font, L"电源模式修改成功", 306, line, RECT{0, 0, 306, line},
+                                     DT_SINGLELINE, kBlack, kWhite),
                           kWhite);
     ASSERT_TRUE(ref.any);
     const Ink ink = InkOf(Shown(message), kWhite);
@@ -135,4 +118,4 @@ TEST(TemplateStaticsTest, PromptMessageIsCentredInTheDialogFont) {
 }
 
 } // namespace
-} // namespace halvane
+} // namespace halvane::test

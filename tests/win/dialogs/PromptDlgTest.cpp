@@ -122,7 +122,7 @@ TEST_F(PromptDlgTest, EmptyMessageLeavesTheBoxBlankAndTheButtonsWork) {
             HWND message = ::GetDlgItem(inner, IDC_PROMPT_TEXT);
             EXPECT_EQ(::GetWindowTextLengthW(message), 0);
             const Pixels pixels = CaptureClient(message);
-            ASSERT_EQ(pixels.width, 306);
+            ASSERT_EQ(pixels.Width(), 306);
             EXPECT_EQ(InkPixels(pixels, 0), 0);
             EXPECT_EQ(InkPixels(pixels, 0xFFFFFF), 306 * 76);
         },

@@ -7,17 +7,12 @@
 #include "TestResources.h"
 #include "TestSupport.h"
 #include "framework/WinApp.h"
+#include "win/support/Rects.h"
 
 namespace halvane::test {
 namespace {
 
 constexpr UINT kEndFromThread = WM_APP + 30;
-
-RECT WindowRect(HWND hwnd) {
-    RECT r{};
-    ::GetWindowRect(hwnd, &r);
-    return r;
-}
 
 RECT WorkAreaOf(HWND hwnd) {
     MONITORINFO info{};
@@ -26,15 +21,18 @@ RECT WorkAreaOf(HWND hwnd) {
     return info.rcWork;
 }
 
-class ModalTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(CreatePopup(m_main, RECT{300, 200, 700, 500}, true));
-        m_app.m_pMainWnd = &m_main;
-    }
-    CWinApp m_app;
-    CWnd m_main;
-};
+using ModalTest = AppTest;
+
+// Where the dialog stands once its modal loop runs (ended by a step with 1).
+RECT PlacedInItsLoop(ScriptedDialog& dialog) {
+    RECT placed{};
+    dialog.AddStep([&](ScriptedDialog& d) {
+        placed = WindowRectOf(d.GetSafeHwnd());
+        d.EndDialog(1);
+    });
+    EXPECT_EQ(dialog.DoModal(), 1);
+    return placed;
+}
 
 TEST_F(ModalTest, DoModalReturnsTheCodeGivenToEndDialogAndDestroysTheWindow) {
     ScriptedDialog dialog(IDD_TEST_DIALOG);
@@ -163,12 +161,7 @@ TEST_F(ModalTest, ExplicitChildParentGivesItsTopLevelWindowAsOwner) {
 
 TEST_F(ModalTest, CentredOverTheOwnersWindowRectangle) {
     ScriptedDialog dialog(IDD_TEST_DIALOG);
-    RECT placed{};
-    dialog.AddStep([&](ScriptedDialog& d) {
-        placed = WindowRect(d.GetSafeHwnd());
-        d.EndDialog(1);
-    });
-    ASSERT_EQ(dialog.DoModal(), 1);
+    const RECT placed = PlacedInItsLoop(dialog);
     const int w = placed.right - placed.left;
     const int h = placed.bottom - placed.top;
     // Owner (300, 200)-(700, 500): centre (500, 350).
@@ -180,12 +173,7 @@ TEST_F(ModalTest, CentringKeepsTheDialogInsideTheWorkArea) {
     const RECT area = WorkAreaOf(m_main.GetSafeHwnd());
     m_main.MoveWindow(area.right - 60, area.bottom - 40, 100, 80); // owner partly off screen
     ScriptedDialog dialog(IDD_TEST_DIALOG);
-    RECT placed{};
-    dialog.AddStep([&](ScriptedDialog& d) {
-        placed = WindowRect(d.GetSafeHwnd());
-        d.EndDialog(1);
-    });
-    ASSERT_EQ(dialog.DoModal(), 1);
+    const RECT placed = PlacedInItsLoop(dialog);
     EXPECT_EQ(placed.right, area.right);
     EXPECT_EQ(placed.bottom, area.bottom);
 }
@@ -194,12 +182,7 @@ TEST_F(ModalTest, HiddenOwnerCentresOnTheWorkArea) {
     m_main.ShowWindow(SW_HIDE);
     const RECT area = WorkAreaOf(m_main.GetSafeHwnd());
     ScriptedDialog dialog(IDD_TEST_DIALOG);
-    RECT placed{};
-    dialog.AddStep([&](ScriptedDialog& d) {
-        placed = WindowRect(d.GetSafeHwnd());
-        d.EndDialog(1);
-    });
-    ASSERT_EQ(dialog.DoModal(), 1);
+    const RECT placed = PlacedInItsLoop(dialog);
     const int w = placed.right - placed.left;
     const int h = placed.bottom - placed.top;
     EXPECT_EQ(placed.left, (area.left + area.right) / 2 - w / 2);
@@ -220,12 +203,7 @@ protected:
 
 TEST_F(ModalTest, ADialogThatPlacedItselfIsNotCentred) {
     MovingDialog dialog(IDD_TEST_DIALOG);
-    RECT placed{};
-    dialog.AddStep([&](ScriptedDialog& d) {
-        placed = WindowRect(d.GetSafeHwnd());
-        d.EndDialog(1);
-    });
-    ASSERT_EQ(dialog.DoModal(), 1);
+    const RECT placed = PlacedInItsLoop(dialog);
     EXPECT_EQ(placed.left, 20);
     EXPECT_EQ(placed.top, 30);
 }

@@ -11,12 +11,8 @@
 namespace halvane::test {
 namespace {
 
-class ModelessTest : public ::testing::Test {
+class ModelessTest : public AppTest {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(CreatePopup(m_main, RECT{300, 200, 700, 500}, true));
-        m_app.m_pMainWnd = &m_main;
-    }
     // Posts keys to the modeless dialog's edit control, then ends the application's loop.
     static void PostKeysThenQuit(ScriptedDialog& dialog) {
         HWND edit = dialog.GetDlgItem(IDC_TEST_EDIT);
@@ -24,8 +20,6 @@ protected:
         ::PostMessageW(edit, WM_KEYDOWN, VK_ESCAPE, 1);
         ::PostQuitMessage(3);
     }
-    CWinApp m_app;
-    CWnd m_main;
 };
 
 TEST_F(ModelessTest, NullParentMeansTheMainWindow) {

@@ -2,11 +2,6 @@
 
 namespace halvane::test {
 
-bool CreatePopup(CWnd& window, const RECT& rect, bool visible, CWnd* owner) {
-    const DWORD style = WS_POPUP | WS_CAPTION | (visible ? WS_VISIBLE : 0);
-    return window.CreateEx(0, nullptr, L"test", style, rect, owner, 0) != FALSE;
-}
-
 const fw::MessageTable& ScriptedDialog::Messages() noexcept {
     static const fw::MessageEntry entries[] = {
         fw::OnMessage<kStepMessage, &ScriptedDialog::OnStep>(),

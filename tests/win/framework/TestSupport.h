@@ -1,10 +1,8 @@
-// Shared helpers of the framework's Wine tests: message pumping with a deadline, a plain
-// framework window, and a dialog that runs scripted steps inside its own modal loop.
+// Shared helpers of the framework's Wine tests: a fixture with the application's main window, and
+// a dialog that runs scripted steps inside its own modal loop.
 #pragma once
 
 #include <windows.h>
-
-#include "win/support/Pump.h"
 
 #include <functional>
 #include <string>
@@ -12,12 +10,16 @@
 
 #include "framework/Dialog.h"
 #include "framework/Wnd.h"
+#include "win/support/MainWindowTest.h"
+#include "win/support/Pump.h"
 
 namespace halvane::test {
 
-
-// A top-level window of the framework's default class.
-bool CreatePopup(CWnd& window, const RECT& rect, bool visible, CWnd* owner = nullptr);
+// The application's main window at (300, 200)-(700, 500), visible.
+class AppTest : public MainWindowTest {
+protected:
+    AppTest() : MainWindowTest(RECT{300, 200, 700, 500}) {}
+};
 
 // Runs its steps one after the other inside the modal loop (each step is a posted message, so
 // messages a step posts are handled before the next step). Ends with -99 after 60 s so a broken

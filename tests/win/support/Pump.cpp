@@ -24,4 +24,9 @@ bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
     }
 }
 
+void PumpFor(DWORD ms) {
+    const ULONGLONG end = ::GetTickCount64() + ms;
+    PumpUntil([&] { return ::GetTickCount64() >= end; }, ms + 1000);
+}
+
 } // namespace halvane::test

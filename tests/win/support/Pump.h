@@ -16,5 +16,7 @@ inline constexpr DWORD kPatienceMs = 60000;
 // Dispatches messages until `done` holds or `timeoutMs` passed (waits without spinning; looks
 // again at least every 100 ms, for conditions that change without a message).
 bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = kPatienceMs);
+// Dispatches messages for `ms` milliseconds.
+void PumpFor(DWORD ms);
 
 } // namespace halvane::test
