@@ -1,5 +1,6 @@
 halvane_native_test(engine_unit_tests
   SOURCES unit/engine/SchemeParsersTest.cpp unit/engine/MbcsCarryTest.cpp
+          unit/engine/RunDeadlineTest.cpp
   LIBS halvane_engine_core)
 
 # One target per parser of powercfg's text, and one for the pipe reader's carry.
