@@ -1,6 +1,9 @@
 #include "engine/CommandRunner.h"
 
 #include "engine/MbcsCarry.h"
+#include "engine/OutputPipe.h"
+#include "engine/ProcessJob.h"
+#include "engine/RunDeadline.h"
 #include "framework/KernelHandles.h"
 
 #include <atomic>
@@ -22,6 +25,7 @@ const CommandRunnerHooks kDefaultHooks = {
     &::Wow64DisableWow64FsRedirection,
     &::Wow64RevertWow64FsRedirection,
     &::CreateProcessW,
+    kCommandTimeLimitMs,
 };
 
 CommandRunnerHooks g_hooks = kDefaultHooks;
@@ -86,6 +90,36 @@ bool SystemFolder(std::wstring* folder) {
     return true;
 }
 
+// How long an ended run waits for its processes to be gone.
+constexpr DWORD kEndGraceMs = 5000;
+
+// Appends everything the pipe delivers until it breaks; false when the time ran out first.
+bool ReadUntilEnd(COutputPipe& pipe, const RunDeadline& deadline, std::wstring* output) {
+    MbcsCarry carry(AnsiCodePageShape());
+    char buffer[4096];
+    bool inTime = true;
+    for (;;) {
+        // Checked before every read: a child that never stops printing must end too.
+        const DWORD left = deadline.RemainingAt(::GetTickCount64());
+        if (left == 0) {
+            inTime = false;
+            break;
+        }
+        std::memset(buffer, 0, sizeof(buffer));
+        DWORD got = 0;
+        const COutputPipe::ReadResult result = pipe.Read(buffer, sizeof(buffer) - 1, left, &got);
+        if (result != COutputPipe::ReadResult::Data) {
+            inTime = result == COutputPipe::ReadResult::Ended;
+            break;
+        }
+        const std::size_t text = ::strnlen(buffer, got);
+        AppendAnsi(carry.Take(std::string_view(buffer, text), text < got), output);
+        ::Sleep(500);
+    }
+    AppendAnsi(carry.Flush(), output);
+    return inTime;
+}
+
 } // namespace
 
 BOOL IsWow64() {
@@ -112,29 +146,21 @@ BOOL ExecuteCmd(std::wstring command, std::wstring* output) {
         return FALSE;
     const RedirectionScope redirection(wow64, oldRedirection, hooks.revertRedirection);
 
-    SECURITY_ATTRIBUTES inheritable{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
-    fw::KernelHandle readEnd;
-    fw::KernelHandle writeEnd;
-    {
-        HANDLE r = nullptr;
-        HANDLE w = nullptr;
-        if (!::CreatePipe(&r, &w, &inheritable, 0))
-            return FALSE;
-        readEnd.Reset(r);
-        writeEnd.Reset(w);
-    }
-    // Only the write end is for the child; our read end stays ours.
-    ::SetHandleInformation(readEnd.Get(), HANDLE_FLAG_INHERIT, 0);
+    COutputPipe pipe;
+    if (!pipe.Create())
+        return FALSE;
 
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     ::GetStartupInfoW(&startup);
-    startup.hStdOutput = writeEnd.Get();
-    startup.hStdError = writeEnd.Get();
+    startup.hStdOutput = pipe.WriteEnd();
+    startup.hStdError = pipe.WriteEnd();
     startup.wShowWindow = SW_HIDE;
     startup.dwFlags = STARTF_USESHOWWINDOW | STARTF_USESTDHANDLES;
 
-    const std::wstring line = L"cmd /C " + command;
+    // /D: the AutoRun commands of the registry, which any program of the user can set, must
+    // not run with our rights.
+    const std::wstring line = L"cmd /D /C " + command;
     wchar_t commandLine[2048] = {};
     ::wsprintfW(commandLine, L"%s", line.c_str()); // writes at most 1024 characters
 
@@ -143,32 +169,36 @@ BOOL ExecuteCmd(std::wstring command, std::wstring* output) {
         return FALSE;
     const std::wstring interpreter = systemFolder + L"\\cmd.exe";
 
+    // Started suspended so it is in the job before it can start anything of its own.
+    CProcessJob job;
+    const bool haveJob = job.Create();
     PROCESS_INFORMATION process{};
-    if (!hooks.createProcess(interpreter.c_str(), commandLine, nullptr, nullptr, TRUE, 0,
-                             nullptr, systemFolder.c_str(), &startup, &process))
+    if (!hooks.createProcess(interpreter.c_str(), commandLine, nullptr, nullptr, TRUE,
+                             CREATE_SUSPENDED, nullptr, systemFolder.c_str(), &startup, &process))
         return FALSE;
     const fw::KernelHandle processHandle(process.hProcess);
     const fw::KernelHandle threadHandle(process.hThread);
+    const RunDeadline deadline(::GetTickCount64(), hooks.timeLimitMs);
+    // Without the job (a system that does not nest jobs) only the interpreter can be ended.
+    const bool inJob = haveJob && job.Adopt(process.hProcess);
+    if (::ResumeThread(process.hThread) == static_cast<DWORD>(-1)) {
+        ::TerminateProcess(process.hProcess, 1);
+        return FALSE;
+    }
 
     // Without our copy of the write end the pipe breaks once the child tree has ended.
-    writeEnd.Reset();
+    pipe.CloseWriteEnd();
 
-    MbcsCarry carry(AnsiCodePageShape());
-    char buffer[4096];
-    for (;;) {
-        std::memset(buffer, 0, sizeof(buffer));
-        DWORD got = 0;
-        if (!::ReadFile(readEnd.Get(), buffer, sizeof(buffer) - 1, &got, nullptr))
-            break;
-        const std::size_t text = ::strnlen(buffer, got);
-        AppendAnsi(carry.Take(std::string_view(buffer, text), text < got), output);
-        ::Sleep(500);
+    if (ReadUntilEnd(pipe, deadline, output) &&
+        ::WaitForSingleObject(process.hProcess, deadline.RemainingAt(::GetTickCount64())) ==
+            WAIT_OBJECT_0)
+        return TRUE; // closing the job ends anything the command left running
+
+    if (!inJob || !job.EndAll(kEndGraceMs)) {
+        ::TerminateProcess(process.hProcess, 1);
+        ::WaitForSingleObject(process.hProcess, kEndGraceMs);
     }
-    AppendAnsi(carry.Flush(), output);
-    readEnd.Reset();
-
-    ::WaitForSingleObject(process.hProcess, INFINITE);
-    return TRUE;
+    return FALSE;
 }
 
 namespace testing_hooks {

@@ -1,5 +1,6 @@
 halvane_native_test(engine_unit_tests
   SOURCES unit/engine/SchemeParsersTest.cpp unit/engine/MbcsCarryTest.cpp
+          unit/engine/RunDeadlineTest.cpp
   LIBS halvane_engine_core)
 
 # One target per parser of powercfg's text, and one for the pipe reader's carry.
@@ -17,6 +18,16 @@ halvane_win_test(engine_runner_tests
   SOURCES win/engine/CommandRunnerTest.cpp win/engine/SimFixture.cpp
   LIBS halvane_engine)
 
+# A hung powercfg met the way the user meets it: the switcher behind the real please-wait
+# dialog and outcome prompt.
+halvane_win_test(engine_hung_change_tests
+  SOURCES win/engine/HungChangeJourneyTest.cpp win/engine/SimFixture.cpp
+          win/dialogs/DialogsTestMain.cpp win/dialogs/DialogTestSupport.cpp
+  LIBS halvane_engine halvane_dialogs halvane_res)
+if(TARGET engine_hung_change_tests)
+  target_include_directories(engine_hung_change_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/win/dialogs)
+endif()
+
 halvane_win_test(engine_switcher_tests
   SOURCES win/engine/PowerSchemeSwitcherTest.cpp win/engine/SimFixture.cpp
   LIBS halvane_engine)
@@ -26,4 +37,5 @@ if(HALVANE_RUN_WIN_TESTS)
   # Each change runs powercfg several times with half-second pauses: on a loaded machine the
   # whole suite takes far longer than the default limit.
   set_tests_properties(engine_switcher_tests PROPERTIES RESOURCE_LOCK halvane_toollog TIMEOUT 1800)
+  set_tests_properties(engine_hung_change_tests PROPERTIES RESOURCE_LOCK halvane_toollog)
 endif()

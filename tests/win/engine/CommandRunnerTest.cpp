@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace halvane {
 namespace {
@@ -241,6 +242,76 @@ TEST_F(Wow64Seam, RealLookupOnA64BitProcessIsNotWow64) {
     std::wstring out;
     EXPECT_TRUE(ExecuteCmd(L"echo hi", &out));
     EXPECT_EQ(g_record.disables, 0);
+}
+
+class RecordedRun : public ::testing::Test {
+protected:
+    void Install(DWORD timeLimitMs) {
+        CommandRunnerHooks hooks = testing_hooks::DefaultCommandRunnerHooks();
+        hooks.createProcess = &test::RecordingCreateProcess;
+        hooks.timeLimitMs = timeLimitMs;
+        testing_hooks::SetCommandRunnerHooks(hooks);
+    }
+    void SetUp() override {
+        test::Starts().Clear();
+        Install(kCommandTimeLimitMs);
+    }
+    void TearDown() override {
+        testing_hooks::ResetCommandRunnerHooks();
+        test::Starts().Clear();
+    }
+};
+
+TEST_F(RecordedRun, InterpreterSkipsAutoRunAndGetsTheCommandAsIs) {
+    EXPECT_EQ(kCommandTimeLimitMs, 30000u);
+    for (const wchar_t* command : {L"powercfg /l ", L"echo a & echo b", L"rem"}) {
+        test::Starts().Clear();
+        std::wstring out;
+        SimState sim("profile=en\n");
+        EXPECT_TRUE(ExecuteCmd(command, &out));
+        ASSERT_EQ(test::Starts().lines.size(), 1u);
+        EXPECT_EQ(test::Starts().lines[0], std::wstring(L"cmd /D /C ") + command);
+        ASSERT_EQ(test::Starts().processes.size(), 1u);
+        EXPECT_TRUE(test::HasEnded(test::Starts().processes[0]));
+    }
+}
+
+// Runs that would never end: each fails once its (shortened) time is up, and neither the
+// interpreter nor anything it started is left running.
+TEST_F(RecordedRun, CommandsThatNeverEndFailWithinTheLimitAndLeaveNothingRunning) {
+    const struct {
+        const char* what;
+        const char* state;
+        const wchar_t* command;
+        bool printsFirst;
+    } cases[] = {
+        {"powercfg hangs without a word", "hang=1\n", L"powercfg /l ", false},
+        // The interpreter ends at once; the child it left behind holds the pipe open.
+        {"a child left behind", "hang=1\n", L"start /b powercfg /l ", false},
+        // 3000 plan lines, 64 bytes every 100 ms: far beyond the limit, never a quiet pipe.
+        {"prints on and on", "profile=en\nextra_plans=3000\nchunk=64\nchunk_pause_ms=100\n",
+         L"powercfg /l ", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_EQ(test::RunningPowercfgs(), 0) << "a simulator of an earlier run still runs";
+        SimState sim(c.state);
+        test::Starts().Clear();
+        Install(2500);
+        std::wstring out = L">";
+        EXPECT_FALSE(ExecuteCmd(c.command, &out));
+        EXPECT_EQ(sim.Value("calls"), "1") << "the simulator never ran";
+        ASSERT_EQ(test::Starts().processes.size(), 1u);
+        EXPECT_TRUE(test::HasEnded(test::Starts().processes[0])) << "the interpreter still runs";
+        EXPECT_EQ(test::RunningPowercfgs(), 0) << "the simulator still runs";
+        EXPECT_EQ(out.rfind(L">", 0), 0u);
+        EXPECT_EQ(out.find(L"Power Scheme GUID: ") != std::wstring::npos, c.printsFirst)
+            << "what was read stays";
+    }
+    // The runner works as before afterwards.
+    Install(kCommandTimeLimitMs);
+    SimState sim("profile=en\n");
+    EXPECT_NE(RunCmd(L"powercfg /l ").find(L"Power Scheme GUID: "), std::wstring::npos);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "SimFixture.h"
 
 #include <shlobj.h>
+#include <tlhelp32.h>
 
 #include <sstream>
 
@@ -90,6 +91,48 @@ std::string Gbk(const std::wstring& text) {
     ::WideCharToMultiByte(936, 0, text.c_str(), static_cast<int>(text.size()), out.data(), n,
                           nullptr, nullptr);
     return out;
+}
+
+int RunningPowercfgs() {
+    const HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return -1;
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof(entry);
+    int count = 0;
+    for (BOOL more = ::Process32FirstW(snapshot, &entry); more;
+         more = ::Process32NextW(snapshot, &entry))
+        count += ::lstrcmpiW(entry.szExeFile, L"powercfg.exe") == 0 ? 1 : 0;
+    ::CloseHandle(snapshot);
+    return count;
+}
+
+void StartRecord::Clear() {
+    for (HANDLE h : processes)
+        ::CloseHandle(h);
+    *this = StartRecord{};
+}
+
+StartRecord& Starts() {
+    static StartRecord record;
+    return record;
+}
+
+BOOL WINAPI RecordingCreateProcess(LPCWSTR app, LPWSTR line, LPSECURITY_ATTRIBUTES pa,
+                                   LPSECURITY_ATTRIBUTES ta, BOOL inherit, DWORD flags, LPVOID env,
+                                   LPCWSTR dir, LPSTARTUPINFOW si, LPPROCESS_INFORMATION pi) {
+    Starts().lines.emplace_back(line);
+    if (!::CreateProcessW(app, line, pa, ta, inherit, flags, env, dir, si, pi))
+        return FALSE;
+    HANDLE mine = nullptr;
+    if (::DuplicateHandle(::GetCurrentProcess(), pi->hProcess, ::GetCurrentProcess(), &mine,
+                          SYNCHRONIZE, FALSE, 0))
+        Starts().processes.push_back(mine);
+    return TRUE;
+}
+
+bool HasEnded(HANDLE process) {
+    return process != nullptr && ::WaitForSingleObject(process, 0) == WAIT_OBJECT_0;
 }
 
 MessageRecorder::MessageRecorder() {

@@ -33,6 +33,24 @@ void DeleteLogFiles();
 // UTF-16 to the GBK bytes expected in the log.
 std::string Gbk(const std::wstring& text);
 
+// Running processes whose image is powercfg.exe (the simulator), in the whole prefix; -1 when
+// they cannot be listed.
+int RunningPowercfgs();
+
+// What RecordingCreateProcess saw: each command line, and a handle of our own to each process
+// it started, so a test can tell that the process has ended.
+struct StartRecord {
+    std::vector<std::wstring> lines;
+    std::vector<HANDLE> processes;
+    void Clear(); // closes the handles
+};
+StartRecord& Starts();
+// A CommandRunnerHooks::createProcess that records into Starts() and then starts for real.
+BOOL WINAPI RecordingCreateProcess(LPCWSTR app, LPWSTR line, LPSECURITY_ATTRIBUTES pa,
+                                   LPSECURITY_ATTRIBUTES ta, BOOL inherit, DWORD flags, LPVOID env,
+                                   LPCWSTR dir, LPSTARTUPINFOW si, LPPROCESS_INFORMATION pi);
+bool HasEnded(HANDLE process);
+
 struct ReceivedMessage {
     UINT message;
     WPARAM wParam;
