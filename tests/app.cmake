@@ -43,7 +43,7 @@ set(halvane_startup_env
   "HALVANE_E2E_FAKE_INIT0=$<TARGET_FILE:fakefeedback_init0>"
   "HALVANE_E2E_URLRECORDER=$<TARGET_FILE:urlrecorder>"
   "PYTHONDONTWRITEBYTECODE=1")
-foreach(name startup_failures startup_version whole_program)
+foreach(name startup_failures startup_version whole_program close_paths)
   add_test(NAME e2e_${name}_test
            COMMAND ${HALVANE_PYTHON3} ${CMAKE_CURRENT_SOURCE_DIR}/e2e/test_${name}.py -v)
   set_tests_properties(e2e_${name}_test PROPERTIES
@@ -52,3 +52,5 @@ foreach(name startup_failures startup_version whole_program)
     TIMEOUT 600
     ENVIRONMENT "${halvane_startup_env}")
 endforeach()
+# One journey through every close of every window, with five runs of the tool.
+set_tests_properties(e2e_close_paths_test PROPERTIES TIMEOUT 900)
