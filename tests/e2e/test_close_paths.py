@@ -105,9 +105,10 @@ class ClosePathsTest(ps.WholeToolTestCase):
     def expect_shown(self, expected, what):
         """Waits until exactly the expected windows show (and the tool still runs)."""
         expected = set(expected)
-        got = self.app.wait_for(lambda s: (now := shown(s)) == expected and now or None,
-                                what=f"{sorted(expected)} on screen after {what}")
-        self.assertEqual(got, expected)
+        try:
+            self.app.wait_for(lambda s: shown(s) == expected, what=f"{sorted(expected)} on screen")
+        except e2e.WaitTimeout as timeout:
+            raise AssertionError(f"after {what}: {timeout}; shown: {sorted(shown(self.app.tree()))}")
         self.expect_no_report(what)
 
     def expect_no_report(self, what):
