@@ -163,15 +163,25 @@ void CHalvaneDlg::OnMove(int x, int y) noexcept {
 
 void CHalvaneDlg::OnClose() noexcept {
     // A close that arrives while a modal dialog or a mode change holds the tool (the system
-    // menu or taskbar can still send one) would tear the panel down under it: ignored.
-    if (!IsWindowEnabled())
+    // menu or taskbar can still send one) would tear the panel down under it: ignored. So is
+    // one that arrives after the question, before the loop has ended.
+    if (!IsWindowEnabled() || m_bClosing)
         return;
+    m_bClosing = true;
     if (m_pPanel) {
         CProblemSolvingFeedbackDlg question;
         question.SetFeedbackDll(m_pPanel->GetFeedbackDll());
         question.DoModal();
     }
-    Default(); // the dialog manager ends the modal loop
+    Default(); // the dialog manager turns it into a cancel, which ends the modal loop
+}
+
+void CHalvaneDlg::OnCancel() noexcept {
+    if (!m_bClosing) {
+        SendMessage(WM_CLOSE);
+        return;
+    }
+    CDialog::OnCancel();
 }
 
 void CHalvaneDlg::OnDestroy() noexcept {

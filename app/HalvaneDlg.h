@@ -39,6 +39,11 @@ public:
 
 protected:
     BOOL OnInitDialog() noexcept override;
+    // A cancel that did not come through OnClose (a command from another program) closes the way
+    // the close button does; the one OnClose leads to ends the tool.
+    void OnCancel() noexcept override;
+    // Enter never ends the tool.
+    void OnOK() noexcept override {}
 
 private:
     void AddAboutMenuEntry() noexcept;
@@ -56,6 +61,8 @@ private:
     std::unique_ptr<CTorvelDlg> m_pPanel;
     // The main window never moves the panel: positions start at the panel.
     bool m_bMoveChild = false;
+    // Set once OnClose has gone past its checks: the tool ends, and no second question is asked.
+    bool m_bClosing = false;
 };
 
 } // namespace halvane

@@ -80,13 +80,20 @@ void CProblemSolvingFeedbackChildDlg::ReleaseControls() noexcept {
     m_btnMoreSolutions.ReleasePngImages();
 }
 
+void CProblemSolvingFeedbackChildDlg::ReportAnswer(int answer) noexcept {
+    if (m_bAnswered)
+        return;
+    m_bAnswered = true;
+    if (m_pFeedbackDll == nullptr)
+        return;
+    // The library's results change nothing here: the dialog closes either way.
+    const FeedbackTimeText time = FormatFeedbackTime(_time64(nullptr));
+    m_pFeedbackDll->CustomerFeedbackEx(kToolId, kToolVersion, answer, time.text);
+    m_pFeedbackDll->FeedbackQuestion(kToolId, kToolVersion);
+}
+
 void CProblemSolvingFeedbackChildDlg::ReportAndClose(int answer) noexcept {
-    if (m_pFeedbackDll != nullptr) {
-        // The library's results change nothing here: the dialog closes either way.
-        const FeedbackTimeText time = FormatFeedbackTime(_time64(nullptr));
-        m_pFeedbackDll->CustomerFeedbackEx(kToolId, kToolVersion, answer, time.text);
-        m_pFeedbackDll->FeedbackQuestion(kToolId, kToolVersion);
-    }
+    ReportAnswer(answer);
     ::SendMessageW(GetParentHandle(), WM_CLOSE, 0, 0);
 }
 

@@ -19,6 +19,10 @@ public:
     // Copied from the outer before the window is created; null reports nothing.
     void SetFeedbackDll(CFeedbackDll* pFeedbackDll) noexcept { m_pFeedbackDll = pFeedbackDll; }
 
+    // Hands the answer to the library (when there is one): the first answer only, so a close that
+    // follows an answer is not reported again.
+    void ReportAnswer(int answer) noexcept;
+
     DECLARE_MESSAGE_TABLE()
 
 protected:
@@ -31,7 +35,7 @@ private:
     void OnBnClickedSolved() noexcept;
     void OnBnClickedUnsolved() noexcept;
     void OnBnClickedMoreSolutions() noexcept;
-    // Hands the answer to the library (when there is one), then closes the outer.
+    // Reports the answer, then closes the outer.
     void ReportAndClose(int answer) noexcept;
 
     RECT m_rcClient{};
@@ -40,6 +44,7 @@ private:
     CImageButton m_btnUnsolved;
     CImageButton m_btnMoreSolutions;
     CFeedbackDll* m_pFeedbackDll = nullptr;
+    bool m_bAnswered = false;
 };
 
 } // namespace halvane

@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "dialogs/FeedbackAnswer.h"
 #include "dialogs/ProblemSolvingFeedbackChildDlg.h"
 #include "framework/DisplayScale.h"
 #include "framework/ScreenDpi.h"
@@ -34,6 +35,13 @@ std::unique_ptr<CSkinFrameChildDlg> CProblemSolvingFeedbackDlg::CreateChildDlg()
     if (child)
         child->SetFeedbackDll(m_pFeedbackDll);
     return child;
+}
+
+void CProblemSolvingFeedbackDlg::OnCancel() noexcept {
+    // A close that gave no answer is answered "closed" first; after an answer this reports nothing.
+    if (auto* child = static_cast<CProblemSolvingFeedbackChildDlg*>(GetChildDlg()))
+        child->ReportAnswer(kAnswerClosed);
+    CSkinFrameDlg::OnCancel();
 }
 
 } // namespace halvane

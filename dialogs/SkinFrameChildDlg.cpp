@@ -42,8 +42,8 @@ BOOL CSkinFrameChildDlg::OnInitDialog() noexcept {
 }
 
 void CSkinFrameChildDlg::OnCancel() noexcept {
-    if (m_params.cancelClosesPair)
-        ::SendMessageW(GetParentHandle(), WM_CLOSE, 0, 0);
+    // Never the default: it would hide a modeless inner and leave the outer's skin on screen.
+    ::SendMessageW(GetParentHandle(), WM_CLOSE, 0, 0);
 }
 
 Gdiplus::Image* CSkinFrameChildDlg::GetBkImage() noexcept {

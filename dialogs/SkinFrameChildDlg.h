@@ -30,8 +30,11 @@ public:
 
 protected:
     BOOL OnInitDialog() noexcept override;
-    // The window manager's close command: closes the pair when it has a close button.
+    // A close of the inner (Alt+F4, the system menu's Close, WM_CLOSE from another program) is a
+    // close of the pair: it goes to the outer, which does what the pair's close means.
     void OnCancel() noexcept override;
+    // No key and no command from outside ends the inner on its own: the pair's buttons do.
+    void OnOK() noexcept override {}
 
     // Places the controls from the client rectangle and m_fScale; the first call (right after
     // the background image loaded) also configures them.

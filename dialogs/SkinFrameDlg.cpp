@@ -108,9 +108,16 @@ LRESULT CSkinFrameDlg::OnWindowPosChanged(WPARAM, LPARAM lParam) noexcept {
     // The default processing sends WM_MOVE and WM_SIZE.
     const LRESULT result = Default();
     const auto* pos = reinterpret_cast<const WINDOWPOS*>(lParam);
-    if (pos != nullptr && (pos->flags & SWP_SHOWWINDOW) != 0 && m_pChildDlg &&
-        m_pChildDlg->IsWindow() && !m_pChildDlg->IsWindowVisible())
+    if (pos == nullptr || !m_pChildDlg || !m_pChildDlg->IsWindow())
+        return result;
+    if ((pos->flags & SWP_SHOWWINDOW) != 0 && !m_pChildDlg->IsWindowVisible()) {
         m_pChildDlg->ShowWindow(SW_SHOWNA);
+    } else if ((pos->flags & SWP_HIDEWINDOW) != 0 && !IsModal() && m_pChildDlg->IsWindowVisible()) {
+        // A modeless pair hides as one, however its outer was hidden (a close ends a modeless
+        // dialog by hiding it). A modal pair's inner goes with the outer's window, after the
+        // owner has taken the activation back.
+        m_pChildDlg->ShowWindow(SW_HIDE);
+    }
     return result;
 }
 

@@ -31,9 +31,6 @@ struct SkinPairParams {
     bool highQualitySkin;
     // The inner composes its background off-screen before copying it (the progress inner only).
     bool bufferedBackground;
-    // A cancel that reaches the inner (Alt+F4) closes the pair as its close button does; pairs
-    // without a close button ignore it.
-    bool cancelClosesPair;
     // Pixels of the background image left out at each edge (the agreement inner shows only the
     // image's top-left 540 x 384).
     SkinInsets backgroundCrop{0, 0, 0, 0};
@@ -41,23 +38,23 @@ struct SkinPairParams {
 
 // clang-format off
 // outer template, skin, outer size | inner template, background | insets | move insets |
-// caption height, right margin | high-quality skin, buffered background, cancel closes the pair
+// caption height, right margin | high-quality skin, buffered background
 inline constexpr SkinPairParams kMainPair{
     IDD_HALVANE_DIALOG, IDB_MAIN_FRAME, 410, 611, IDD_TORVEL_DIALOG, IDB_PANEL_BK,
-    {5, 4, 5, 7}, {5, 4, 5, 7}, 30, 86, false, false, true};
+    {5, 4, 5, 7}, {5, 4, 5, 7}, 30, 86, false, false};
 inline constexpr SkinPairParams kFeedbackPair{
     IDD_FEEDBACK_DIALOG, IDB_FEEDBACK_FRAME, 410, 479, IDD_FEEDBACK_CHILD_DIALOG, IDB_FEEDBACK_BK,
-    {5, 4, 5, 7}, {5, 3, 5, 7}, 30, 26, false, false, true};
+    {5, 4, 5, 7}, {5, 3, 5, 7}, 30, 26, false, false};
 inline constexpr SkinPairParams kPromptPair{
     IDD_PROMPT_DIALOG, IDB_PROMPT_FRAME, 336, 156, IDD_PROMPT_CHILD_DIALOG, IDB_PROMPT_BK,
-    {5, 3, 5, 7}, {5, 3, 5, 7}, 30, 26, false, false, true};
+    {5, 3, 5, 7}, {5, 3, 5, 7}, 30, 26, false, false};
 inline constexpr SkinPairParams kExecutePromptPair{
     IDD_EXECUTE_PROMPT_DIALOG, IDB_PROGRESS_FRAME, 232, 132, IDD_EXECUTE_PROMPT_CHILD_DIALOG,
-    IDB_PROGRESS_BK, {14, 12, 14, 16}, {14, 12, 14, 16}, 0, 0, true, true, false};
+    IDB_PROGRESS_BK, {14, 12, 14, 16}, {14, 12, 14, 16}, 0, 0, true, true};
 // The agreement outer places its new inner by a rule of its own (TooltipLayout.h).
 inline constexpr SkinPairParams kTooltipPair{
     IDD_TOOLTIP_DIALOG, IDB_TOOLTIP_BK, 396, 482, IDD_TOOLTIP_CHILD_DIALOG, IDB_TOOLTIP_BK,
-    {1, 1, 2, 18}, {1, 1, 2, 18}, 0, 0, false, true, false, {0, 0, 1, 18}};
+    {1, 1, 2, 18}, {1, 1, 2, 18}, 0, 0, false, true, {0, 0, 1, 18}};
 // clang-format on
 
 } // namespace halvane

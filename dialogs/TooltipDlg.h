@@ -1,7 +1,8 @@
 // CTooltipDlg: the agreement pop-up, a modeless layered pair (skin 191 around the inner
 // CTooltipChildDlg, which shows the agreement text with a skinned scroll bar). The panel creates
 // it once from template 136, places it with MoveWindow and then only shows and hides it with
-// ShowWindow and ShowChildDlg. Every move of the outer brings the inner along.
+// ShowWindow and ShowChildDlg. Every move of the outer brings the inner along. A close of either
+// window (Alt+F4, the system menu's Close, WM_CLOSE) hides the pair, as a press outside it does.
 #pragma once
 
 #include "dialogs/SkinFrameDlg.h"

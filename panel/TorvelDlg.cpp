@@ -441,6 +441,12 @@ void CTorvelDlg::OnBnClickedClose() noexcept {
     ::SendMessageW(GetParentHandle(), WM_CLOSE, 0, 0);
 }
 
+void CTorvelDlg::OnCancel() noexcept {
+    // The main window asks the feedback question first, and ignores the close while a mode
+    // change or a modal dialog holds the tool.
+    OnBnClickedClose();
+}
+
 void CTorvelDlg::OnBnClickedMinimize() noexcept {
     ::PostMessageW(GetParentHandle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
 }

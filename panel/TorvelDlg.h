@@ -57,6 +57,11 @@ public:
 protected:
     void DoDataExchange(CDataExchange* dx) noexcept override;
     BOOL OnInitDialog() noexcept override;
+    // Alt+F4, the system menu's Close and WM_CLOSE reach the panel as a cancel: they close the
+    // tool as the close button does, never by hiding the panel alone.
+    void OnCancel() noexcept override;
+    // Enter never ends the panel.
+    void OnOK() noexcept override {}
 
 private:
     // Returns only when all six checks pass.

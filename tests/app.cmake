@@ -27,9 +27,14 @@ if(HALVANE_WINDOWS)
 endif()
 
 # The program started from a copy of the shipped folder. They write the tool's log, so they
-# also hold its lock.
-foreach(name startup_failures startup_version whole_program)
-  halvane_e2e_test(e2e_${name}_test SCRIPT test_${name}.py TIMEOUT 600 LOCKS halvane_toollog
+# also hold its lock. The close paths are one journey through every close of every window, with
+# five runs of the tool.
+foreach(name startup_failures startup_version whole_program close_paths)
+  set(timeout 600)
+  if(name STREQUAL close_paths)
+    set(timeout 900)
+  endif()
+  halvane_e2e_test(e2e_${name}_test SCRIPT test_${name}.py TIMEOUT ${timeout} LOCKS halvane_toollog
     ENV "HALVANE_E2E_APP_DIR=${CMAKE_BINARY_DIR}/Halvane"
         "HALVANE_E2E_FAKE_INIT0=$<TARGET_FILE:fakefeedback_init0>"
         "HALVANE_E2E_URLRECORDER=$<TARGET_FILE:urlrecorder>")

@@ -1,9 +1,11 @@
 """Helpers of the panel's end-to-end tests: the powercfg simulator's state, the panel's windows,
-the mode list, the display DPI and a window of another program."""
+the mode list, the display DPI, a window of another program, and the feedback library's records
+of whole runs of the tool."""
 
 import contextlib
 import os
 import re
+import shutil
 import subprocess
 import unittest
 
@@ -151,3 +153,47 @@ class ToolTestCase(unittest.TestCase):
         self.addCleanup(self.sim.close)
         self.server = su.UpdateServer(su.TOOL_VERSION).__enter__()
         self.addCleanup(self.server.__exit__, None, None, None)
+
+
+class FeedbackRecords:
+    """C:\\ProgramData\\ArkwenFeedback\\CustomerFeedback.txt: the answers recorded since made."""
+
+    def __init__(self, session):
+        self.path = session.prefix.drive_c / "ProgramData" / "ArkwenFeedback" / "CustomerFeedback.txt"
+        self.start = self.path.read_bytes() if self.path.is_file() else b""
+
+    def new(self):
+        data = self.path.read_bytes() if self.path.is_file() else b""
+        return [line.split("\t") for line in data[len(self.start):].decode("utf-8").splitlines()]
+
+
+class WholeToolTestCase(ToolTestCase):
+    """Besides ToolTestCase: the web handler replaced by the recorder, the library's records read
+    back, and the shipped folder staged with the library's configuration, which start() runs."""
+
+    SOLVED = 1003  # the feedback question's first answer
+
+    def setUp(self):
+        super().setUp()
+        self.recorder = su.UrlRecorder(self.session, os.environ["HALVANE_E2E_URLRECORDER"])
+        self.recorder.__enter__()
+        self.addCleanup(self.recorder.__exit__, None, None, None)
+        self.records = FeedbackRecords(self.session)
+        self.folder = su.stage_folder(os.environ["HALVANE_E2E_APP_DIR"],
+                                      config_text=self.server.library_config())
+        self.addCleanup(shutil.rmtree, self.folder, True)
+
+    def start(self):
+        """A new copy of the tool, once its panel shows the four modes."""
+        app = self.session.start_app(self.folder, su.EXE, name=self._testMethodName)
+        self.addCleanup(app.cleanup)
+        app.wait_for(lambda s: (p := su.find_panel(s)) is not None and p.visible
+                     and len(p.find(id=su.MODE_LIST).items or []) == 4, what="the panel")
+        return app
+
+    def question(self, app):
+        """The feedback question's inner and outer windows, once it shows."""
+        inner = app.wait_for(lambda s: next((w for w in s.windows if w.visible
+                                             and w.find(id=self.SOLVED)), None),
+                             what="the feedback question")
+        return inner, outer_of(app.tree(), inner)

@@ -26,43 +26,12 @@ ABOUT_COMMAND, SC_RESTORE = 0x0010, 0xF120
 QUIET_SECONDS = 1.0
 
 
-class FeedbackRecords:
-    """C:\\ProgramData\\ArkwenFeedback\\CustomerFeedback.txt: the answers recorded since made."""
-
-    def __init__(self, session):
-        self.path = session.prefix.drive_c / "ProgramData" / "ArkwenFeedback" / "CustomerFeedback.txt"
-        self.start = self.path.read_bytes() if self.path.is_file() else b""
-
-    def new(self):
-        data = self.path.read_bytes() if self.path.is_file() else b""
-        return [line.split("\t") for line in data[len(self.start):].decode("utf-8").splitlines()]
-
-
 @unittest.skipUnless(SHIP_DIR and URL_RECORDER, "run through ctest")
-class WholeProgramTest(ps.ToolTestCase):
-    def setUp(self):
-        super().setUp()
-        self.recorder = su.UrlRecorder(self.session, URL_RECORDER).__enter__()
-        self.addCleanup(self.recorder.__exit__, None, None, None)
-        self.records = FeedbackRecords(self.session)
-        self.folder = su.stage_folder(SHIP_DIR, config_text=self.server.library_config())
-        self.addCleanup(shutil.rmtree, self.folder, True)
-
-    def start(self):
-        app = self.session.start_app(self.folder, su.EXE, name=self._testMethodName)
-        self.addCleanup(app.cleanup)
-        app.wait_for(lambda s: (p := su.find_panel(s)) is not None and p.visible
-                     and len(p.find(id=su.MODE_LIST).items or []) == 4, what="the panel")
-        return app
-
-    def question(self, app):
-        inner = app.wait_for(lambda s: journey.find_with(s, SOLVED), what="the feedback question")
-        return inner, ps.outer_of(app.tree(), inner)
-
+class WholeProgramTest(ps.WholeToolTestCase):
     def answer(self, app, button, code):
         """A press on an answer button: one record with the answer and a time taken while it was
         given, then the feedback page (FeedbackQuestion), then the process ends."""
-        records = FeedbackRecords(self.session)
+        records = ps.FeedbackRecords(self.session)
         opened = len(self.recorder.opened())
         before = int(time.time())
         self.session.click(button)

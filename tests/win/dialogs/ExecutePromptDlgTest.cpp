@@ -109,7 +109,7 @@ TEST_F(ExecutePromptDlgTest, FinishedSentFromAnotherThreadEndsWithOk) {
     EXPECT_EQ(sent, 0);
 }
 
-TEST_F(ExecutePromptDlgTest, KeysAndTheWindowManagerCloseLeaveItOpen) {
+TEST_F(ExecutePromptDlgTest, KeysTheWindowManagerCloseAndWmCloseLeaveItOpen) {
     CExecutePromptDlg dialog;
     ModalScript script;
     WaitShown(script, dialog);
@@ -119,6 +119,7 @@ TEST_F(ExecutePromptDlgTest, KeysAndTheWindowManagerCloseLeaveItOpen) {
             ::PostMessageW(target, WM_KEYDOWN, VK_RETURN, 1);
             ::PostMessageW(target, WM_KEYDOWN, VK_ESCAPE, 1);
             ::PostMessageW(target, WM_SYSCOMMAND, SC_CLOSE, 0);
+            ::PostMessageW(target, WM_CLOSE, 0, 0);
         }
     });
     script.Pause(300);

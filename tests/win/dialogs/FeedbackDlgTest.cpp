@@ -1,7 +1,8 @@
 // The problem feedback dialog on real windows with a recording feedback library beside the test
-// program: what each button reports and in which order, the rim of the answer buttons, the
-// knowledge-base button, no library and GDI ownership (places and scale 2: test_dialogs.py). The
-// answer buttons read the real cursor, so each click first puts it where the click lands.
+// program: what each button reports and in which order, every other way of closing it, the rim
+// of the answer buttons, the knowledge-base button, no library and GDI ownership (places and
+// scale 2: test_dialogs.py). The answer buttons read the real cursor, so each click first puts
+// it where the click lands.
 #include <gtest/gtest.h>
 
 #include <ctime>
@@ -134,6 +135,46 @@ TEST_F(FeedbackDlgTest, RimClicksAreIgnoredAndMoreSolutionsOpensTheRootEachTime)
     });
     EXPECT_EQ(result, IDCANCEL);
     ExpectReported(2, before);
+}
+
+// Alt+F4 or the system menu's Close (SC_CLOSE to the window with the focus), WM_CLOSE or a cancel
+// command from another program, on either window: each is the close button, answer 3 once.
+// Enter and Esc before it change nothing.
+TEST_F(FeedbackDlgTest, EveryOtherCloseOfEitherWindowReportsClosedOnce) {
+    struct Case {
+        const char* what;
+        bool toInner;
+        UINT message;
+        WPARAM wParam;
+    };
+    const Case cases[] = {
+        {"Alt+F4 on the inner", true, WM_SYSCOMMAND, SC_CLOSE},
+        {"Alt+F4 on the outer", false, WM_SYSCOMMAND, SC_CLOSE},
+        {"WM_CLOSE to the inner", true, WM_CLOSE, 0},
+        {"WM_CLOSE to the outer", false, WM_CLOSE, 0},
+        {"IDCANCEL to the outer", false, WM_COMMAND, IDCANCEL},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Dlg dialog;
+        dialog.SetFeedbackDll(&m_library);
+        const long long before = _time64(nullptr);
+        ModalScript script;
+        script.WaitFor([&] { return ::IsWindowVisible(dialog.GetSafeHwnd()) && Inner(dialog); },
+                       5000, "the feedback dialog to show");
+        script.Do([&] {
+            HWND target = c.toInner ? Inner(dialog) : dialog.GetSafeHwnd();
+            ::SetFocus(target);
+            for (WPARAM key : {VK_RETURN, VK_ESCAPE})
+                ::PostMessageW(target, WM_KEYDOWN, key, 1);
+            ::PostMessageW(target, c.message, c.wParam, 0);
+        });
+        script.Pause(kPatienceMs); // a close ends the loop here
+        script.Do([&] { dialog.EndDialog(-1); });
+        script.Start([&dialog] { dialog.EndDialog(-99); });
+        EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+        ExpectReported(3, before);
+    }
 }
 
 TEST_F(FeedbackDlgTest, WithoutALibraryAnswersCloseAndNothingIsReported) {

@@ -1,6 +1,7 @@
 // The layered pair frame on the real templates and skins: sizes and places at scale 1 and 1.5,
 // centring over the owner, the drag protocol (driven by the messages the system's move loop
-// sends), Enter/Esc, the window manager's close, missing images and GDI ownership.
+// sends), Enter/Esc, the closes of either window (modal and modeless), missing images and GDI
+// ownership.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -8,6 +9,8 @@
 #include "DialogTestSupport.h"
 #include "dialogs/SkinFrameDlg.h"
 #include "framework/GdiObjectCounter.h"
+#include "framework/RichEditCtrl.h"
+#include "res/resource.h"
 
 namespace halvane::test {
 namespace {
@@ -242,16 +245,75 @@ TEST_F(SkinFrameTest, EnterAndEscapeInEitherWindowEndNothing) {
     EXPECT_EQ(Run(dialog, script), 7);
 }
 
-TEST_F(SkinFrameTest, WindowManagerCloseOfThePromptInnerClosesThePair) {
-    TestFrameDlg dialog(kPromptPair, m_log);
-    ModalScript script;
-    script.WaitFor([&] { return ::IsWindowVisible(dialog.GetSafeHwnd()) != FALSE; }, kPatienceMs,
-                   "the outer to show");
-    script.Do([&] { ::PostMessageW(dialog.ChildHwnd(), WM_SYSCOMMAND, SC_CLOSE, 0); });
-    script.Pause(kPatienceMs);
-    script.Do([&] { dialog.EndDialog(-1); }); // only if the close did nothing
-    script.Start([&dialog] { dialog.EndDialog(-99); });
-    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+// The ways a pair's window is closed from outside its buttons: Alt+F4 and the system menu's
+// Close come as SC_CLOSE to the window with the focus, other programs send WM_CLOSE; IDOK is
+// the command Enter would give. `closes`: whether it is a close of the pair.
+struct CloseCase {
+    const char* what;
+    bool toInner;
+    UINT message;
+    WPARAM wParam;
+    bool closes;
+};
+constexpr CloseCase kCloseCases[] = {
+    {"Alt+F4 on the inner", true, WM_SYSCOMMAND, SC_CLOSE, true},
+    {"Alt+F4 on the outer", false, WM_SYSCOMMAND, SC_CLOSE, true},
+    {"WM_CLOSE to the inner", true, WM_CLOSE, 0, true},
+    {"WM_CLOSE to the outer", false, WM_CLOSE, 0, true},
+    {"IDOK to the inner", true, WM_COMMAND, IDOK, false},
+};
+
+void PostClose(const TestFrameDlg& dialog, const CloseCase& c) {
+    ::PostMessageW(c.toInner ? dialog.ChildHwnd() : dialog.GetSafeHwnd(), c.message, c.wParam, 0);
+}
+
+TEST_F(SkinFrameTest, EachCloseOfEitherPromptWindowEndsThePairWithCancel) {
+    for (const CloseCase& c : kCloseCases) {
+        SCOPED_TRACE(c.what);
+        TestFrameDlg dialog(kPromptPair, m_log);
+        ModalScript script;
+        script.WaitFor([&] { return ::IsWindowVisible(dialog.GetSafeHwnd()) != FALSE; },
+                       kPatienceMs, "the outer to show");
+        script.Do([&] { PostClose(dialog, c); });
+        // A close ends the loop here; otherwise both windows are still up after a while.
+        script.Pause(c.closes ? kPatienceMs : 300);
+        script.Do([&] {
+            EXPECT_TRUE(::IsWindowVisible(dialog.GetSafeHwnd()));
+            EXPECT_TRUE(::IsWindowVisible(dialog.ChildHwnd()));
+            dialog.EndDialog(-1);
+        });
+        script.Start([&dialog] { dialog.EndDialog(-99); });
+        EXPECT_EQ(dialog.DoModal(), c.closes ? IDCANCEL : -1);
+    }
+}
+
+// The agreement pair is modeless: a close hides it, the outer and the inner together, and a
+// later show brings both back.
+TEST_F(SkinFrameTest, EachCloseOfEitherModelessWindowHidesThePairAsOne) {
+    const fw::ModuleHandle richEditLibrary = CRichEditCtrl::LoadRichEditLibrary(); // template 135
+    TestFrameDlg dialog(kTooltipPair, m_log);
+    ASSERT_TRUE(dialog.Create(IDD_TOOLTIP_DIALOG, &m_main));
+    HWND outer = dialog.GetSafeHwnd();
+    HWND inner = dialog.ChildHwnd();
+    ASSERT_NE(inner, nullptr);
+    auto shows = [&](bool on) {
+        return (::IsWindowVisible(outer) != FALSE) == on &&
+               (::IsWindowVisible(inner) != FALSE) == on;
+    };
+    for (const CloseCase& c : kCloseCases) {
+        SCOPED_TRACE(c.what);
+        dialog.ShowWindow(SW_SHOW);
+        ASSERT_TRUE(PumpUntil([&] { return shows(true); }));
+        PostClose(dialog, c);
+        if (c.closes) {
+            EXPECT_TRUE(PumpUntil([&] { return shows(false); }));
+        } else {
+            PumpUntil([] { return false; }, 300);
+            EXPECT_TRUE(shows(true));
+        }
+        EXPECT_TRUE(::IsWindow(outer) && ::IsWindow(inner)); // hidden, not destroyed
+    }
+    dialog.DestroyWindow();
 }
 
 TEST_F(SkinFrameTest, MissingSkinEndsThePairAtOnceWithoutAnInner) {
