@@ -5,10 +5,9 @@
 
 #include <windows.h>
 
-namespace feedback {
+#include "feedback/VersionAnswers.h"
 
-// GetToolIsNewVersion's answer when a strictly newer version is published.
-constexpr int kNewerVersionAvailable = 3;
+namespace feedback {
 
 using InitFreedbackDllFn = int(WINAPI*)();
 using FeedbackQuestionFn = int(WINAPI*)(LPCWSTR toolId, LPCWSTR version);

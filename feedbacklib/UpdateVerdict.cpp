@@ -19,7 +19,7 @@ UpdateVerdict JudgeUpdate(unsigned status, bool complete, std::string_view body,
         verdict.answer = kNotNewer;
         return verdict;
     }
-    verdict.answer = kNewer;
+    verdict.answer = kNewerVersionAvailable;
     if (IsOpenableWebAddress(entry->download))
         verdict.download = entry->download;
     return verdict;

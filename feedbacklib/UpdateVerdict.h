@@ -5,15 +5,17 @@
 #include <string>
 #include <string_view>
 
+#include "feedback/VersionAnswers.h"
+
 namespace feedbacklib {
 
-inline constexpr int kCouldNotTell = 0;
-inline constexpr int kNotNewer = 1;
-inline constexpr int kNewer = 3;
+using feedback::kCouldNotTell;
+using feedback::kNewerVersionAvailable;
+using feedback::kNotNewer;
 
 struct UpdateVerdict {
     int answer = kCouldNotTell;
-    std::string download; // only with kNewer, and only an openable web address
+    std::string download; // only with kNewerVersionAvailable, and only an openable web address
 };
 
 // complete: the whole body arrived within the size limit. Anything but a complete 200 answer

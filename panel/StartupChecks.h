@@ -23,7 +23,4 @@ inline constexpr StartupFailure kFeedbackInitFailure{L"初始化反馈DLL失败"
 inline constexpr wchar_t kNewVersionPrompt[] =
     L"检测到当前工具有新的版本更新，请下载最新版本使用。";
 
-// A GetToolIsNewVersion answer of this value means a newer version is published.
-inline constexpr int kNewVersionAvailable = 3;
-
 } // namespace halvane

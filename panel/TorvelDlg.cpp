@@ -158,7 +158,7 @@ void CTorvelDlg::OnTimer(UINT_PTR nIDEvent) noexcept {
 }
 
 void CTorvelDlg::RunVersionCheck() noexcept {
-    if (m_feedbackDll.GetToolIsNewVersion(kToolId, kToolVersion) != kNewVersionAvailable)
+    if (m_feedbackDll.GetToolIsNewVersion(kToolId, kToolVersion) != feedback::kNewerVersionAvailable)
         return; // errors included: the tool runs on
     if (auto prompt = std::unique_ptr<CPromptDlg>(new (std::nothrow) CPromptDlg(this))) {
         RunPrompt(*prompt, m_fScale, kNewVersionPrompt);

@@ -23,11 +23,11 @@ constexpr char kVersion[] = "1.0.21.219";
 TEST(UpdateVerdict, AnswersFromTheFetchedManifest) {
     const VerdictCase cases[] = {
         {"newer, own download", 200, true,
-         "[20001]\nversion=9.9\n[10113]\nversion=1.0.21.1000\ndownload=https://h/d.zip\n", kNewer,
+         "[20001]\nversion=9.9\n[10113]\nversion=1.0.21.1000\ndownload=https://h/d.zip\n", kNewerVersionAvailable,
          "https://h/d.zip"},
-        {"newer, no download", 200, true, "[10113]\nversion=1.0.22\n", kNewer, ""},
+        {"newer, no download", 200, true, "[10113]\nversion=1.0.22\n", kNewerVersionAvailable, ""},
         {"newer, download not a web address", 200, true,
-         "[10113]\nversion=2\ndownload=file:///C:/x.exe\n", kNewer, ""},
+         "[10113]\nversion=2\ndownload=file:///C:/x.exe\n", kNewerVersionAvailable, ""},
         {"same version", 200, true, "[10113]\nversion=1.0.21.219.0\ndownload=https://h/\n",
          kNotNewer, ""},
         {"older version", 200, true, "[10113]\nversion=1.0.9.999\n", kNotNewer, ""},
