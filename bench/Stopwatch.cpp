@@ -3,7 +3,7 @@
 namespace halvane::bench {
 
 namespace {
-// Fixed at boot; documented never to fail on XP and later.
+// Fixed at boot; QueryPerformanceFrequency cannot fail on XP and later (its reference page).
 LONGLONG CounterFrequency() noexcept {
     static const LONGLONG frequency = [] {
         LARGE_INTEGER f{};

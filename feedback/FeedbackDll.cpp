@@ -46,7 +46,8 @@ bool CFeedbackDll::Load() noexcept {
     if (m_hModule == nullptr)
         return false;
 
-    // In the documented order; && stops at the first name that does not resolve.
+    // In the order of the entry-point table in docs/FEEDBACK.md; && stops at the first name that
+    // does not resolve.
     return Resolve(m_hModule, "InitFreedbackDll", m_pfnInitFreedbackDll) &&
            Resolve(m_hModule, "FeedbackQuestion", m_pfnFeedbackQuestion) &&
            Resolve(m_hModule, "OpenUrl", m_pfnOpenUrl) &&

@@ -1,5 +1,5 @@
 // The nine exports (names fixed by ArkwenFeedbackInformation.def). Nothing may leave them by
-// exception: a failure of any kind is the documented 0.
+// exception: a failure of any kind is the result 0 (docs/FEEDBACK.md).
 #include "feedback/FeedbackEntryPoints.h"
 #include "feedbacklib/FeedbackLibrary.h"
 #include "feedbacklib/WideText.h"

@@ -8,7 +8,8 @@
 namespace halvane {
 
 namespace {
-// The one application object (documented process-wide state, like the object itself).
+// The one application object, so any dialog can find the main window and the modeless dialogs
+// whose messages the loops must route (CWinApp::Current).
 CWinApp* g_app = nullptr;
 } // namespace
 
