@@ -32,8 +32,9 @@ ALT_F4, SYSTEM_CLOSE, WM_CLOSE = "Alt+F4", "SC_CLOSE", "WM_CLOSE"
 # coordinates): below the caption strips, beside the buttons; in the agreement's text.
 FOCUS_SPOTS = {"panel": (200, 150), "question": (200, 100), "please-wait": (60, 95),
                "agreement": (100, 100), "prompt": (20, 60), "about": (10, 10)}
-# The panel's mode change in slow pieces: the please-wait dialog stays for about 40 s.
-SLOW = {"chunk": 16, "chunk_pause_ms": 2500}
+# The panel's mode change in slow pieces: the please-wait dialog stays for about 20 s, time for
+# every close, and each command stays well inside the runner's 30 s limit.
+SLOW = {"chunk": 16, "chunk_pause_ms": 1500}
 QUIET_SECONDS = 1.0  # for checks that something does not happen
 
 # The inner of each pop-up pair, told by a control of its own; its owner is the outer.
