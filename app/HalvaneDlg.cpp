@@ -1,12 +1,11 @@
 #include "app/HalvaneDlg.h"
 
+#include <new>
 #include <string>
 
 #include "app/AboutDlg.h"
-#include "app/MainWindowPlacement.h"
 #include "app/RemoveToolFolder.h"
-#include "controls/PngResource.h"
-#include "dialogs/LayeredSkin.h"
+#include "dialogs/PairGeometry.h"
 #include "dialogs/ProblemSolvingFeedbackDlg.h"
 #include "framework/DisplayScale.h"
 #include "framework/PaintDC.h"
@@ -16,10 +15,6 @@ namespace halvane {
 
 namespace {
 constexpr wchar_t kMainWindowTitle[] = L"霁衡";
-
-RECT ToRect(const fw::IntRect& r) noexcept {
-    return {r.left, r.top, r.right, r.bottom};
-}
 } // namespace
 
 const fw::MessageTable& CHalvaneDlg::Messages() noexcept {
@@ -28,55 +23,42 @@ const fw::MessageTable& CHalvaneDlg::Messages() noexcept {
         fw::OnMessage<WM_PAINT, &CHalvaneDlg::OnPaint>(),
         fw::OnMessage<WM_QUERYDRAGICON, &CHalvaneDlg::OnQueryDragIcon>(),
         fw::OnMessage<WM_DESTROY, &CHalvaneDlg::OnDestroy>(),
-        fw::OnMessage<WM_MOVE, &CHalvaneDlg::OnMove>(),
         fw::OnMessage<WM_CLOSE, &CHalvaneDlg::OnClose>(),
-        fw::OnMessageRaw<WM_WINDOWPOSCHANGED, &CHalvaneDlg::OnWindowPosChanged>(),
+        fw::OnMessageRaw<WM_MOUSEACTIVATE, &CHalvaneDlg::OnMouseActivate>(),
     };
-    static const fw::MessageTable table{&CDialog::Messages(), entries};
+    static const fw::MessageTable table{&CSkinFrameDlg::Messages(), entries};
     return table;
 }
 
 CHalvaneDlg::CHalvaneDlg() noexcept
-    : CDialog(IDD_HALVANE_DIALOG),
-      m_hIcon(::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME))) {}
+    : CSkinFrameDlg(kMainPair, nullptr),
+      m_hIcon(::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME))) {
+    m_bMoveChild = false;
+    // The panel, where the user works, takes the activation when the window shows.
+    m_nShowChildCmd = SW_SHOW;
+}
 
 CHalvaneDlg::~CHalvaneDlg() = default;
 
 BOOL CHalvaneDlg::OnInitDialog() noexcept {
-    CDialog::OnInitDialog();
-
     AddAboutMenuEntry();
     SetIcon(m_hIcon, TRUE);
     SetIcon(m_hIcon, FALSE);
     SetWindowText(kMainWindowTitle);
-
     m_fScale = fw::ScaleFromDpi(fw::ScreenLogPixelsY());
-    const fw::IntRect target = MainWindowTarget(::GetSystemMetrics(SM_CXSCREEN),
+    // Skin and panel. The panel's start-up checks run inside its Create and may end the process
+    // there; the panel's first move brings this window around it (FollowChild).
+    return CSkinFrameDlg::OnInitDialog();
+}
+
+std::unique_ptr<CSkinFrameChildDlg> CHalvaneDlg::CreateChildDlg() noexcept {
+    return std::unique_ptr<CSkinFrameChildDlg>(new (std::nothrow) CTorvelDlg());
+}
+
+fw::IntRect CHalvaneDlg::InitialChildRect(const fw::IntRect&) const noexcept {
+    const fw::IntRect target = CentredOuterRect(Params(), ::GetSystemMetrics(SM_CXSCREEN),
                                                 ::GetSystemMetrics(SM_CYSCREEN), m_fScale);
-
-    // No template carries the layered bit: it is toggled on here.
-    const LONG exStyle = ::GetWindowLongW(GetSafeHwnd(), GWL_EXSTYLE);
-    ::SetWindowLongW(GetSafeHwnd(), GWL_EXSTYLE, exStyle ^ WS_EX_LAYERED);
-    if (!m_pBkImage) {
-        Gdiplus::Image* image = nullptr;
-        if (LoadPngFromResource(&image, IDB_MAIN_FRAME) == 0)
-            return TRUE; // never painted, no panel: only the taskbar entry can close it
-        m_pBkImage.reset(image);
-    }
-    // Pushed once: the skin has no state to show.
-    UpdateLayeredSkin(GetSafeHwnd(), *m_pBkImage, target.Width(), target.Height(), false);
-
-    // The panel's start-up checks run inside Create and may end the process there.
-    m_pPanel = std::make_unique<CTorvelDlg>();
-    m_pPanel->m_fScale = m_fScale;
-    m_pPanel->Create(IDD_TORVEL_DIALOG, this);
-    // The panel's own move brings this window around it (FollowChild).
-    m_pPanel->MoveWindow(ToRect(PanelRectInFrame(target, m_fScale)), TRUE);
-    // Still hidden here, this window shows the panel when it shows itself: an owned window
-    // mapped before its owner ends up beneath it under Wine's X11 driver.
-    if (IsWindowVisible())
-        m_pPanel->ShowWindow(SW_SHOW);
-    return TRUE;
+    return InitialInnerRect(Params(), target, m_fScale);
 }
 
 void CHalvaneDlg::AddAboutMenuEntry() noexcept {
@@ -97,28 +79,6 @@ void CHalvaneDlg::AddAboutMenuEntry() noexcept {
     }
 }
 
-void CHalvaneDlg::FollowChild(int left, int top, int right, int bottom) noexcept {
-    m_bMoveChild = false;
-    MoveWindow(ToRect(FrameAroundPanel({left, top, right, bottom}, m_fScale)), TRUE);
-}
-
-LRESULT CHalvaneDlg::OnWindowPosChanged(WPARAM, LPARAM lParam) noexcept {
-    // The default processing sends WM_MOVE and WM_SIZE.
-    const LRESULT result = Default();
-    const auto* pos = reinterpret_cast<const WINDOWPOS*>(lParam);
-    if (pos != nullptr && (pos->flags & SWP_SHOWWINDOW) != 0 && m_pPanel && m_pPanel->IsWindow() &&
-        !m_pPanel->IsWindowVisible())
-        m_pPanel->ShowWindow(SW_SHOW);
-    return result;
-}
-
-BOOL CHalvaneDlg::PreTranslateMessage(MSG* msg) noexcept {
-    // Neither key may close the tool.
-    if (msg->message == WM_KEYDOWN && (msg->wParam == VK_ESCAPE || msg->wParam == VK_RETURN))
-        return TRUE;
-    return CDialog::PreTranslateMessage(msg);
-}
-
 void CHalvaneDlg::OnSysCommand(UINT nID, LPARAM) noexcept {
     const UINT command = nID & 0xFFF0;
     if (command == kAboutCommand) {
@@ -134,8 +94,9 @@ void CHalvaneDlg::OnSysCommand(UINT nID, LPARAM) noexcept {
     }
     // The user works in the panel: after the About box or a restore it gets the activation,
     // so it stays above this frame (Wine raises an activated owner over its owned windows).
-    if (m_pPanel && m_pPanel->IsWindow() && m_pPanel->IsWindowEnabled())
-        ::SetActiveWindow(m_pPanel->GetSafeHwnd());
+    CTorvelDlg* panel = Panel();
+    if (panel != nullptr && panel->IsWindow() && panel->IsWindowEnabled())
+        ::SetActiveWindow(panel->GetSafeHwnd());
 }
 
 void CHalvaneDlg::OnPaint() noexcept {
@@ -156,9 +117,9 @@ HCURSOR CHalvaneDlg::OnQueryDragIcon() noexcept {
     return static_cast<HCURSOR>(m_hIcon);
 }
 
-void CHalvaneDlg::OnMove(int x, int y) noexcept {
-    // Positions start at the panel (FollowChild); this window never moves it.
-    CWnd::OnMove(x, y);
+LRESULT CHalvaneDlg::OnMouseActivate(WPARAM, LPARAM) noexcept {
+    // Unlike the other outers, the taskbar's window is activated by a click like any window.
+    return Default();
 }
 
 void CHalvaneDlg::OnClose() noexcept {
@@ -168,9 +129,9 @@ void CHalvaneDlg::OnClose() noexcept {
     if (!IsWindowEnabled() || m_bClosing)
         return;
     m_bClosing = true;
-    if (m_pPanel) {
+    if (CTorvelDlg* panel = Panel()) {
         CProblemSolvingFeedbackDlg question;
-        question.SetFeedbackDll(m_pPanel->GetFeedbackDll());
+        question.SetFeedbackDll(panel->GetFeedbackDll());
         question.DoModal();
     }
     Default(); // the dialog manager turns it into a cancel, which ends the modal loop
@@ -185,9 +146,7 @@ void CHalvaneDlg::OnCancel() noexcept {
 }
 
 void CHalvaneDlg::OnDestroy() noexcept {
-    CWnd::OnDestroy();
-    m_pBkImage.reset();
-    m_pPanel.reset();
+    CSkinFrameDlg::OnDestroy(); // the skin and the panel object go
     RemoveToolFolder();
 }
 

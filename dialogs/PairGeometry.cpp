@@ -10,6 +10,15 @@ fw::IntPoint OuterSize(const SkinPairParams& params, float scale) noexcept {
     return {ScaleLength(params.outerWidth, scale), ScaleLength(params.outerHeight, scale)};
 }
 
+fw::IntRect CentredOuterRect(const SkinPairParams& params, int screenWidth, int screenHeight,
+                             float scale) noexcept {
+    const float width = scale * static_cast<float>(params.outerWidth);
+    const float height = scale * static_cast<float>(params.outerHeight);
+    const int left = screenWidth / 2 - static_cast<int>(width / 2);
+    const int top = screenHeight / 2 - static_cast<int>(height / 2);
+    return {left, top, left + static_cast<int>(width), top + static_cast<int>(height)};
+}
+
 fw::IntRect InitialInnerRect(const SkinPairParams& params, const fw::IntRect& outer,
                              float scale) noexcept {
     const SkinInsets& in = params.insets;

@@ -13,6 +13,11 @@ int ScaleLength(int pixels, float scale) noexcept;
 // The outer window's size: the pair's outer size scaled.
 fw::IntPoint OuterSize(const SkinPairParams& params, float scale) noexcept;
 
+// The outer at its scaled size centred on a screen of that size: the screen's halves lose their
+// half pixel, the scaled half sizes are truncated on their own.
+fw::IntRect CentredOuterRect(const SkinPairParams& params, int screenWidth, int screenHeight,
+                             float scale) noexcept;
+
 // The inner as the outer places it right after creating it: the left/top products are added to
 // the outer's corner before truncation, and the width/height lose the scaled sum of two insets.
 fw::IntRect InitialInnerRect(const SkinPairParams& params, const fw::IntRect& outer,

@@ -8,7 +8,9 @@
 namespace halvane {
 
 CSkinFrameChildDlg::CSkinFrameChildDlg(const SkinPairParams& params) noexcept
-    : CDialog(static_cast<UINT>(params.innerTemplate)), m_params(params) {}
+    : CDialog(static_cast<UINT>(params.innerTemplate)), m_params(params) {
+    m_bSwallowEnterEsc = true;
+}
 
 CSkinFrameChildDlg::~CSkinFrameChildDlg() = default;
 
@@ -22,13 +24,6 @@ const fw::MessageTable& CSkinFrameChildDlg::Messages() noexcept {
     };
     static const fw::MessageTable table{&CDialog::Messages(), entries};
     return table;
-}
-
-BOOL CSkinFrameChildDlg::PreTranslateMessage(MSG* msg) noexcept {
-    if (msg != nullptr && msg->message == WM_KEYDOWN &&
-        (msg->wParam == VK_ESCAPE || msg->wParam == VK_RETURN))
-        return TRUE;
-    return CDialog::PreTranslateMessage(msg);
 }
 
 BOOL CSkinFrameChildDlg::OnInitDialog() noexcept {

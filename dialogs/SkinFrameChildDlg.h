@@ -20,9 +20,6 @@ public:
     explicit CSkinFrameChildDlg(const SkinPairParams& params) noexcept;
     ~CSkinFrameChildDlg() override;
 
-    // Enter and Esc never reach the dialog manager.
-    BOOL PreTranslateMessage(MSG* msg) noexcept override;
-
     // Copied from the outer before the window is created.
     float m_fScale = 1.0f;
 

@@ -19,7 +19,9 @@ RECT ToRect(const fw::IntRect& r) noexcept {
 } // namespace
 
 CSkinFrameDlg::CSkinFrameDlg(const SkinPairParams& params, CWnd* parent) noexcept
-    : CDialog(static_cast<UINT>(params.outerTemplate), parent), m_params(params) {}
+    : CDialog(static_cast<UINT>(params.outerTemplate), parent), m_params(params) {
+    m_bSwallowEnterEsc = true;
+}
 
 CSkinFrameDlg::~CSkinFrameDlg() = default;
 
@@ -34,13 +36,6 @@ const fw::MessageTable& CSkinFrameDlg::Messages() noexcept {
     return table;
 }
 
-BOOL CSkinFrameDlg::PreTranslateMessage(MSG* msg) noexcept {
-    if (msg != nullptr && msg->message == WM_KEYDOWN &&
-        (msg->wParam == VK_ESCAPE || msg->wParam == VK_RETURN))
-        return TRUE;
-    return CDialog::PreTranslateMessage(msg);
-}
-
 BOOL CSkinFrameDlg::OnInitDialog() noexcept {
     CDialog::OnInitDialog();
     // No template carries the layered bit: it is toggled on here.
@@ -48,9 +43,7 @@ BOOL CSkinFrameDlg::OnInitDialog() noexcept {
     ::SetWindowLongW(GetSafeHwnd(), GWL_EXSTYLE, exStyle ^ WS_EX_LAYERED);
 
     if (!PaintLayeredSkin()) {
-        // Neither skin nor inner would show: end a modal pair rather than block invisibly.
-        if (IsModal())
-            EndDialog(IDCANCEL);
+        OnSkinMissing();
         return TRUE;
     }
 
@@ -75,6 +68,11 @@ BOOL CSkinFrameDlg::OnInitDialog() noexcept {
 
 fw::IntRect CSkinFrameDlg::InitialChildRect(const fw::IntRect& outer) const noexcept {
     return InitialInnerRect(m_params, outer, m_fScale);
+}
+
+void CSkinFrameDlg::OnSkinMissing() noexcept {
+    if (IsModal())
+        EndDialog(IDCANCEL);
 }
 
 BOOL CSkinFrameDlg::PaintLayeredSkin() noexcept {
@@ -111,7 +109,7 @@ LRESULT CSkinFrameDlg::OnWindowPosChanged(WPARAM, LPARAM lParam) noexcept {
     if (pos == nullptr || !m_pChildDlg || !m_pChildDlg->IsWindow())
         return result;
     if ((pos->flags & SWP_SHOWWINDOW) != 0 && !m_pChildDlg->IsWindowVisible()) {
-        m_pChildDlg->ShowWindow(SW_SHOWNA);
+        m_pChildDlg->ShowWindow(m_nShowChildCmd);
     } else if ((pos->flags & SWP_HIDEWINDOW) != 0 && !IsModal() && m_pChildDlg->IsWindowVisible()) {
         // A modeless pair hides as one, however its outer was hidden (a close ends a modeless
         // dialog by hiding it). A modal pair's inner goes with the outer's window, after the

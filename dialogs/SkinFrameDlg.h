@@ -27,9 +27,6 @@ public:
     // now on the outer's own moves leave the inner where it is.
     void FollowChild(int left, int top, int right, int bottom) noexcept;
 
-    // Enter and Esc never reach the dialog manager.
-    BOOL PreTranslateMessage(MSG* msg) noexcept override;
-
     // The inner dialog object; null before OnInitDialog and after the window is destroyed.
     CSkinFrameChildDlg* GetChildDlg() const noexcept { return m_pChildDlg.get(); }
 
@@ -47,6 +44,9 @@ protected:
     virtual fw::IntRect InitialChildRect(const fw::IntRect& outer) const noexcept;
     // Loads the skin on first need and shows it at the pair's scaled outer size.
     BOOL PaintLayeredSkin() noexcept;
+    // The skin could not be loaded: neither skin nor inner would show, so a modal pair ends
+    // rather than block invisibly.
+    virtual void OnSkinMissing() noexcept;
 
     void OnDestroy() noexcept;
     void OnMove(int x, int y) noexcept;
@@ -57,6 +57,8 @@ protected:
 
     // While true, a move of the outer moves the inner with it.
     bool m_bMoveChild = true;
+    // How the inner is shown when the outer shows itself.
+    int m_nShowChildCmd = SW_SHOWNA;
 
 private:
     const SkinPairParams m_params;

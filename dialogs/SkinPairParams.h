@@ -39,6 +39,7 @@ struct SkinPairParams {
 // clang-format off
 // outer template, skin, outer size | inner template, background | insets | move insets |
 // caption height, right margin | high-quality skin, buffered background
+// The main window and its panel; the main window centres itself on the screen.
 inline constexpr SkinPairParams kMainPair{
     IDD_HALVANE_DIALOG, IDB_MAIN_FRAME, 410, 611, IDD_TORVEL_DIALOG, IDB_PANEL_BK,
     {5, 4, 5, 7}, {5, 4, 5, 7}, 30, 86, false, false};

@@ -199,7 +199,12 @@ BOOL CDialog::Create(UINT templateId, CWnd* parent) noexcept {
 
 BOOL CDialog::PreTranslateMessage(MSG* msg) noexcept {
     HWND self = GetSafeHwnd();
-    if (msg == nullptr || self == nullptr)
+    if (msg == nullptr)
+        return FALSE;
+    if (m_bSwallowEnterEsc && msg->message == WM_KEYDOWN &&
+        (msg->wParam == VK_ESCAPE || msg->wParam == VK_RETURN))
+        return TRUE;
+    if (self == nullptr)
         return FALSE;
     // Keys of this dialog and its controls go through the dialog manager (Tab, Enter, Esc, ...).
     if (msg->message < WM_KEYFIRST || msg->message > WM_KEYLAST)

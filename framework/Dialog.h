@@ -8,7 +8,8 @@
 // asks for no position of its own is centred over the owner (CWnd::CenterWindow). The loop gives
 // each message to the PreTranslateMessage of the dialog it belongs to (this one, or a modeless
 // dialog of the application) before TranslateMessage/DispatchMessage; CDialog's own
-// PreTranslateMessage runs IsDialogMessage, so an override can swallow Enter and Esc first.
+// PreTranslateMessage runs IsDialogMessage; a dialog that sets m_bSwallowEnterEsc in its
+// constructor has both keys swallowed before the dialog manager sees them.
 #pragma once
 
 #include <windows.h>
@@ -52,6 +53,8 @@ protected:
 
     UINT m_nIDTemplate;
     CWnd* m_pParentWnd;
+    // Enter and Esc never reach the dialog manager: neither key may end the dialog.
+    bool m_bSwallowEnterEsc = false;
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam,

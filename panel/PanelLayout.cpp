@@ -88,14 +88,6 @@ fw::IntRect PromptLineRect(const fw::IntRect& client, float scale) noexcept {
     return r;
 }
 
-fw::IntRect DragStripRect(const fw::IntRect& clientOnScreen, float scale) noexcept {
-    const double s = scale;
-    fw::IntRect r = clientOnScreen;
-    r.bottom = r.top + Trunc(30 * s);
-    r.right -= Trunc(86 * s);
-    return r;
-}
-
 fw::IntRect AgreementPopupRect(const fw::IntRect& panelWindow, float scale) noexcept {
     const double s = scale;
     const int x = Trunc(panelWindow.left + 2 * s);

@@ -37,10 +37,6 @@ PanelLayout LayoutPanel(const fw::IntRect& client, float scale, int charWidth,
 // The line "请选择您要设置的电源模式" painted on the background.
 fw::IntRect PromptLineRect(const fw::IntRect& client, float scale) noexcept;
 
-// The strip that drags the tool: the top 30s pixels of the client area (in screen coordinates)
-// without its last 86s pixels, where minimise and close sit.
-fw::IntRect DragStripRect(const fw::IntRect& clientOnScreen, float scale) noexcept;
-
 // The agreement pop-up below the panel's header: x, y and size as a rectangle.
 fw::IntRect AgreementPopupRect(const fw::IntRect& panelWindow, float scale) noexcept;
 

@@ -13,7 +13,6 @@
 #include "feedback/ToolIdentity.h"
 #include "framework/ClientDC.h"
 #include "log/LogFailure.h"
-#include "panel/PanelHost.h"
 #include "panel/PanelLayout.h"
 
 namespace halvane {
@@ -66,10 +65,8 @@ const fw::MessageTable& CTorvelDlg::Messages() noexcept {
     static const fw::MessageEntry entries[] = {
         fw::OnMessage<WM_DESTROY, &CTorvelDlg::OnDestroy>(),
         fw::OnMessage<WM_ERASEBKGND, &CTorvelDlg::OnEraseBkgnd>(),
-        fw::OnMessage<WM_MOVE, &CTorvelDlg::OnMove>(),
         fw::OnMessage<WM_NCHITTEST, &CTorvelDlg::OnNcHitTest>(),
         fw::OnMessage<WM_TIMER, &CTorvelDlg::OnTimer>(),
-        fw::OnMessage<WM_SIZE, &CTorvelDlg::OnSize>(),
         fw::OnMessage<WM_LBUTTONDOWN, &CTorvelDlg::OnLButtonDown>(),
         fw::OnMessage<WM_SET_POWER_RESULT, &CTorvelDlg::OnSetPowerResult>(),
         fw::OnMessage<WM_EXECUTE_FINISHED, &CTorvelDlg::OnExecuteFinished>(),
@@ -80,7 +77,7 @@ const fw::MessageTable& CTorvelDlg::Messages() noexcept {
         fw::OnClicked<IDC_SET, &CTorvelDlg::OnBnClickedSet>(),
         fw::OnClicked<IDC_MORE_TOOLS, &CTorvelDlg::OnBnClickedMoreTools>(),
     };
-    static const fw::MessageTable table{&CDialog::Messages(), entries};
+    static const fw::MessageTable table{&CSkinFrameChildDlg::Messages(), entries};
     return table;
 }
 
@@ -166,13 +163,6 @@ void CTorvelDlg::RunVersionCheck() noexcept {
     }
     m_feedbackDll.OpenToolDownUrl();
     std::exit(0);
-}
-
-BOOL CTorvelDlg::PreTranslateMessage(MSG* msg) noexcept {
-    // Neither key may end the panel.
-    if (msg->message == WM_KEYDOWN && (msg->wParam == VK_ESCAPE || msg->wParam == VK_RETURN))
-        return TRUE;
-    return CDialog::PreTranslateMessage(msg);
 }
 
 void CTorvelDlg::OnDestroy() noexcept {
@@ -320,32 +310,8 @@ LRESULT CTorvelDlg::OnNcHitTest(POINT point) noexcept {
     m_feedbackLink.UpdateHover(point.x, point.y);
     m_agreementLink.UpdateHover(point.x, point.y);
 
-    RECT client{};
-    GetClientRect(&client);
-    ClientToScreen(&client);
-    const fw::IntRect strip = DragStripRect(ToIntRect(client), m_fScale);
-    m_bInCaption = point.x >= strip.left && point.x < strip.right && point.y >= strip.top &&
-                   point.y < strip.bottom;
-    if (m_bInCaption)
-        return HTCAPTION;
-    return Default();
-}
-
-void CTorvelDlg::OnMove(int x, int y) noexcept {
-    CWnd::OnMove(x, y);
-    if (!m_bInCaption)
-        return;
-    if (auto* host = dynamic_cast<CPanelHost*>(GetParent())) {
-        RECT window{};
-        GetWindowRect(&window);
-        host->FollowChild(window.left, window.top, window.right, window.bottom);
-    }
-}
-
-void CTorvelDlg::OnSize(UINT type, int cx, int cy) noexcept {
-    CWnd::OnSize(type, cx, cy);
-    if (m_bInitialized)
-        LayoutControls(false);
+    // The top strip drags the panel, and the main window with it.
+    return CSkinFrameChildDlg::OnNcHitTest(point);
 }
 
 // --- the mode change ----------------------------------------------------------------------------

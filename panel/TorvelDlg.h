@@ -19,11 +19,12 @@
 #include "controls/ImageButton.h"
 #include "controls/PngButton.h"
 #include "dialogs/ExecutePromptDlg.h"
+#include "dialogs/SkinFrameChildDlg.h"
+#include "dialogs/SkinPairParams.h"
 #include "dialogs/TooltipDlg.h"
 #include "engine/PowerSchemeSwitcher.h"
 #include "feedback/FeedbackDll.h"
 #include "framework/ComboBox.h"
-#include "framework/Dialog.h"
 #include "framework/Font.h"
 #include "panel/ChangeInputBlock.h"
 #include "panel/MouseHook.h"
@@ -32,7 +33,7 @@
 
 namespace halvane {
 
-class CTorvelDlg : public CDialog {
+class CTorvelDlg : public CSkinFrameChildDlg {
 public:
     // Hover tracking of the agreement link, for the panel's whole life.
     static constexpr UINT_PTR kHoverTimer = 33;
@@ -40,14 +41,9 @@ public:
     static constexpr UINT_PTR kVersionCheckTimer = 38;
     static constexpr UINT kTimerPeriodMs = 100;
 
-    CTorvelDlg() noexcept : CDialog(IDD_TORVEL_DIALOG) {}
+    // The first move, made by the main window, already takes it along.
+    CTorvelDlg() noexcept : CSkinFrameChildDlg(kMainPair) { m_bInCaption = true; }
     ~CTorvelDlg() override;
-
-    BOOL PreTranslateMessage(MSG* msg) noexcept override;
-
-    // Set by the main window before the panel's window is created; copied into every dialog
-    // the panel creates.
-    float m_fScale = 1.0f;
 
     // The loaded feedback library; the main window hands it to the feedback question.
     CFeedbackDll* GetFeedbackDll() noexcept { return &m_feedbackDll; }
@@ -70,7 +66,7 @@ private:
     void RunVersionCheck() noexcept;
     void FillModeList() noexcept;
     // Places every control; the first call also configures them.
-    void LayoutControls(bool bFirst) noexcept;
+    void LayoutControls(bool bFirst) noexcept override;
     void SetUpControls() noexcept;
     bool EnsureBackground() noexcept;
     // A confirm-only prompt; the tool's windows take no input while it is up.
@@ -82,10 +78,8 @@ private:
 
     void OnDestroy() noexcept;
     BOOL OnEraseBkgnd(HDC dc) noexcept;
-    void OnMove(int x, int y) noexcept;
     LRESULT OnNcHitTest(POINT point) noexcept;
     void OnTimer(UINT_PTR nIDEvent) noexcept;
-    void OnSize(UINT type, int cx, int cy) noexcept;
     void OnLButtonDown(UINT nFlags, POINT point) noexcept;
     LRESULT OnSetPowerResult(WPARAM wParam, LPARAM lParam) noexcept;
     LRESULT OnExecuteFinished(WPARAM wParam, LPARAM lParam) noexcept;
@@ -100,8 +94,6 @@ private:
     static DWORD WINAPI AgreeCheckThreadProc(LPVOID param) noexcept;
 
     RECT m_rcClient{};
-    bool m_bInitialized = false;
-    int m_bInCaption = 1; // the first move, made by the main window, already takes it along
     std::unique_ptr<Gdiplus::Image> m_background;
     bool m_bFontCreated = false;
     CFont m_font;

@@ -1,6 +1,6 @@
-# Application shell: the main window's placement arithmetic natively; Halvane.exe end to end.
+# Application shell: the self-removal rules natively; Halvane.exe end to end.
 halvane_native_test(app_unit_tests
-  SOURCES unit/app/MainWindowPlacementTest.cpp unit/app/SelfRemovalRulesTest.cpp
+  SOURCES unit/app/SelfRemovalRulesTest.cpp
   LIBS halvane_app_core)
 
 if(HALVANE_WINDOWS)

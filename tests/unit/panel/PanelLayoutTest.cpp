@@ -73,10 +73,7 @@ TEST(LayoutPanel, SkinWidthKeepsMoreToolsUnscaledAndTheEdgesAreFollowed) {
     EXPECT_EQ(narrow.consentBox.top, 470);
 }
 
-TEST(PanelGeometry, DragStripAndAgreementPopup) {
-    EXPECT_EQ(DragStripRect({100, 200, 500, 800}, 1.0f), (IntRect{100, 200, 414, 230}));
-    EXPECT_EQ(DragStripRect({100, 200, 900, 1400}, 2.0f), (IntRect{100, 200, 728, 260}));
-    EXPECT_EQ(DragStripRect({0, 0, 600, 900}, 1.5f), (IntRect{0, 0, 471, 45}));
+TEST(PanelGeometry, AgreementPopup) {
     EXPECT_EQ(AgreementPopupRect({100, 200, 500, 800}, 1.0f), (IntRect{102, 308, 500, 780}));
     EXPECT_EQ(AgreementPopupRect({100, 200, 900, 1400}, 2.0f), (IntRect{104, 416, 900, 1360}));
     // 1.5: x 103, y 362, width 600 - 3, height 900 - 192.
