@@ -27,10 +27,9 @@ constexpr wchar_t kFeedbackLinkText[] = L"反馈问题";
 // DrawText format.
 constexpr int kSingleLineAlign = 1;
 constexpr UINT kPromptLineFormat = DT_SINGLELINE | DT_VCENTER | DT_EXTERNALLEADING;
-static_assert(kPromptLineFormat == 0x224);
-constexpr COLORREF kWhite = 0xFFFFFF;
-constexpr COLORREF kLinkColour = 0xFF5C5C;
-constexpr COLORREF kLinkHoverColour = 0xFF0000;
+constexpr COLORREF kWhite = RGB(0xFF, 0xFF, 0xFF);
+constexpr COLORREF kLinkColour = RGB(0x5C, 0x5C, 0xFF);
+constexpr COLORREF kLinkHoverColour = RGB(0x00, 0x00, 0xFF);
 
 fw::IntRect ToIntRect(const RECT& r) noexcept {
     return fw::IntRect{r.left, r.top, r.right, r.bottom};
