@@ -28,7 +28,8 @@ std::wstring ExeFolder() {
 // Puts a fake (built beside the other tests, one folder up) where the loader looks, or nothing.
 class LibraryInPlace {
 public:
-    explicit LibraryInPlace(const wchar_t* fake) : m_target(ExeFolder() + L"\\ArkwenFeedbackInformation.dll") {
+    explicit LibraryInPlace(const wchar_t* fake)
+        : m_target(ExeFolder() + L"\\ArkwenFeedbackInformation.dll") {
         ::DeleteFileW(m_target.c_str());
         if (fake != nullptr) {
             const std::wstring source = ExeFolder() + L"\\..\\" + fake;
