@@ -83,7 +83,7 @@ BOOL CTorvelDlg::OnInitDialog() noexcept {
     if (!EnsureBackground())
         return TRUE; // no skin: no checks, no layout, no list, no timers
 
-    // In use only a failed check returns: it has ended the process.
+    // A failed check has ended the process; only a replaced end comes back.
     if (!m_startup.RunChecks(GetSafeHwnd(), m_fScale))
         return TRUE;
     LayoutControls(true);
