@@ -1,56 +1,34 @@
 #include "panel/TorvelDlg.h"
 
-#include <cstdlib>
 #include <memory>
 #include <new>
 
 #include "controls/FontUtil.h"
 #include "controls/PngResource.h"
-#include "dialogs/PromptDlg.h"
 #include "engine/PowerMessages.h"
 #include "engine/PowerModeTable.h"
 #include "feedback/FeedbackAddresses.h"
 #include "feedback/ToolIdentity.h"
 #include "framework/ClientDC.h"
-#include "log/LogFailure.h"
+#include "framework/ScopedSelect.h"
 #include "panel/PanelLayout.h"
 
 namespace halvane {
 
 namespace {
-// One confirm button (确认).
-constexpr int kConfirmOnlyPrompt = 3;
-
 constexpr wchar_t kPromptLine[] = L"请选择您要设置的电源模式";
-constexpr wchar_t kNoModeSelected[] = L"请选择您要设置的电源模式";
-constexpr wchar_t kWorkerNotStarted[] = L"电源模式修改失败！";
-constexpr wchar_t kChangeSucceeded[] = L"电源模式修改成功";
-constexpr wchar_t kChangeFailed[] = L"电源模式修改失败";
-constexpr wchar_t kPleaseWait[] = L"正在修改，请稍等";
 // The consent label and the link, measured together: 14 character widths for the link.
 constexpr wchar_t kConsentAndLink[] = L"同意《岚拓服务工具使用许可协议》";
 constexpr int kConsentAndLinkChars = 14;
 constexpr wchar_t kFeedbackLinkText[] = L"反馈问题";
 
-// One line, left-aligned, vertically centred (DT_SINGLELINE | DT_VCENTER | DT_EXTERNALLEADING).
+// One line, left-aligned, vertically centred: the statics' align mode and the prompt line's
+// DrawText format.
 constexpr int kSingleLineAlign = 1;
-constexpr UINT kPromptLineFormat = 0x224;
-constexpr COLORREF kWhite = 0xFFFFFF;
-constexpr COLORREF kLinkColour = 0xFF5C5C;
-constexpr COLORREF kLinkHoverColour = 0xFF0000;
-
-// A confirm-only prompt at the panel's scale. Without memory for the text the prompt is left
-// out: the caller ends the process either way.
-void RunPrompt(CPromptDlg& prompt, float scale, const wchar_t* text) noexcept {
-    prompt.m_fScale = scale;
-    try {
-        prompt.SetMessageText(text);
-    } catch (...) {
-        return;
-    }
-    prompt.SetType(kConfirmOnlyPrompt);
-    prompt.DoModal();
-}
+constexpr UINT kPromptLineFormat = DT_SINGLELINE | DT_VCENTER | DT_EXTERNALLEADING;
+constexpr COLORREF kWhite = RGB(0xFF, 0xFF, 0xFF);
+constexpr COLORREF kLinkColour = RGB(0x5C, 0x5C, 0xFF);
+constexpr COLORREF kLinkHoverColour = RGB(0x00, 0x00, 0xFF);
 
 fw::IntRect ToIntRect(const RECT& r) noexcept {
     return fw::IntRect{r.left, r.top, r.right, r.bottom};
@@ -102,37 +80,15 @@ BOOL CTorvelDlg::OnInitDialog() noexcept {
     if (!EnsureBackground())
         return TRUE; // no skin: no checks, no layout, no list, no timers
 
-    RunStartupChecks();
+    // A failed check has ended the process; only a replaced end comes back.
+    if (!m_startup.RunChecks(GetSafeHwnd(), m_fScale))
+        return TRUE;
     LayoutControls(true);
     FillModeList();
     SetTimer(kHoverTimer, kTimerPeriodMs);
     SetTimer(kVersionCheckTimer, kTimerPeriodMs);
     m_bInitialized = true;
     return TRUE;
-}
-
-void CTorvelDlg::RunStartupChecks() noexcept {
-    const HWND self = GetSafeHwnd();
-    if (!m_powerSwitcher.SetMsgWnd(self))
-        FailStartup(kMsgWndFailure);
-    if (!m_powerSwitcher.IsSupportedSystem())
-        FailStartup(kUnsupportedSystem);
-    if (!m_mouseHook.SetTarget(self))
-        FailStartup(kHookTargetFailure);
-    if (!m_mouseHook.Install())
-        FailStartup(kHookInstallFailure);
-    if (!m_feedbackDll.Load())
-        FailStartup(kFeedbackLoadFailure);
-    if (m_feedbackDll.InitFreedbackDll() == 0)
-        FailStartup(kFeedbackInitFailure);
-}
-
-void CTorvelDlg::FailStartup(const StartupFailure& failure) noexcept {
-    LogFailure(failure.logText);
-    CPromptDlg prompt; // no owner window: the panel is not shown yet
-    RunPrompt(prompt, m_fScale, failure.promptText);
-    // Ends at once: no window is destroyed, so neither this panel nor the main window tears down.
-    std::exit(0);
 }
 
 void CTorvelDlg::FillModeList() noexcept {
@@ -149,20 +105,9 @@ void CTorvelDlg::OnTimer(UINT_PTR nIDEvent) noexcept {
             m_agreementLink.UpdateHover(cursor.x, cursor.y);
     } else if (nIDEvent == kVersionCheckTimer) {
         KillTimer(kVersionCheckTimer);
-        RunVersionCheck();
+        m_startup.RunVersionCheck(this, m_fScale);
     }
     Default();
-}
-
-void CTorvelDlg::RunVersionCheck() noexcept {
-    if (m_feedbackDll.GetToolIsNewVersion(kToolId, kToolVersion) != feedback::kNewerVersionAvailable)
-        return; // errors included: the tool runs on
-    if (auto prompt = std::unique_ptr<CPromptDlg>(new (std::nothrow) CPromptDlg(this))) {
-        RunPrompt(*prompt, m_fScale, kNewVersionPrompt);
-        prompt.reset();
-    }
-    m_feedbackDll.OpenToolDownUrl();
-    std::exit(0);
 }
 
 void CTorvelDlg::OnDestroy() noexcept {
@@ -173,7 +118,7 @@ void CTorvelDlg::OnDestroy() noexcept {
     m_moreToolsButton.ReleasePngImages();
     m_background.reset();
     KillTimer(kHoverTimer);
-    m_pExecutePromptDlg.reset();
+    m_modeChange.ReleaseWaitDialog();
     m_pTooltipDlg.reset();
     m_mouseHook.Uninstall();
     m_feedbackDll.Free();
@@ -297,12 +242,9 @@ BOOL CTorvelDlg::OnEraseBkgnd(HDC dc) noexcept {
     const fw::IntRect line = PromptLineRect(ToIntRect(client), m_fScale);
     RECT text{line.left, line.top, line.right, line.bottom};
     ::SetBkMode(dc, TRANSPARENT);
-    m_hOldFont = ::SelectObject(dc, m_font.GetSafeHandle());
+    const fw::ScopedSelect font(dc, m_font.GetSafeHandle());
     ::SetTextColor(dc, kWhite);
     ::DrawTextW(dc, kPromptLine, -1, &text, kPromptLineFormat);
-    if (m_hOldFont != nullptr && m_hOldFont != HGDI_ERROR)
-        ::SelectObject(dc, m_hOldFont);
-    m_hOldFont = nullptr;
     return TRUE;
 }
 
@@ -316,76 +258,20 @@ LRESULT CTorvelDlg::OnNcHitTest(POINT point) noexcept {
 
 // --- the mode change ----------------------------------------------------------------------------
 
-void CTorvelDlg::ShowOutcomePrompt(const wchar_t* text) noexcept {
-    // A prompt on its own (no mode change running) blocks the windows just for itself.
-    const bool ownBlock = !m_changeBlock.IsActive();
-    if (ownBlock)
-        m_changeBlock.Begin(GetParentHandle(), GetSafeHwnd());
-    CPromptDlg prompt; // no owner window
-    RunPrompt(prompt, m_fScale, text);
-    if (ownBlock)
-        m_changeBlock.End();
-}
-
-void CTorvelDlg::EndChange() noexcept {
-    m_changeBlock.End();
-}
-
 void CTorvelDlg::OnBnClickedSet() noexcept {
-    // A click that still slips through (a sent BN_CLICKED) must not touch a running change.
-    if (m_changeBlock.IsActive() || (m_pExecutePromptDlg && m_pExecutePromptDlg->IsModal()))
+    // The list is read only when no change runs.
+    if (m_modeChange.IsBusy())
         return;
-    const int mode = m_modeList.GetCurSel();
-    if (mode < POWER_MODE_SAVER || mode > POWER_MODE_ULTIMATE) {
-        ShowOutcomePrompt(kNoModeSelected);
-        return;
-    }
-
-    // From here until the outcome prompt is closed (OnSetPowerResult, after this handler has
-    // returned) neither a second change nor a close may start: the please-wait dialog would be
-    // deleted inside its own DoModal, or the panel torn down under the running worker.
-    m_changeBlock.Begin(GetParentHandle(), GetSafeHwnd());
-    if (!m_powerSwitcher.StartSetPowerMode(mode)) {
-        ShowOutcomePrompt(kWorkerNotStarted);
-        EndChange();
-        return;
-    }
-
-    m_pExecutePromptDlg.reset();
-    m_pExecutePromptDlg.reset(new (std::nothrow) CExecutePromptDlg());
-    if (!m_pExecutePromptDlg)
-        return; // the worker still reports; its outcome prompt ends the change
-    try {
-        m_pExecutePromptDlg->SetMessageText(kPleaseWait);
-    } catch (...) {
-        // Fewer than two characters: the dialog shows its own fallback text.
-    }
-    m_pExecutePromptDlg->m_fScale = m_fScale;
-    m_pExecutePromptDlg->DoModal();
+    m_modeChange.Start(m_modeList.GetCurSel());
 }
 
 LRESULT CTorvelDlg::OnExecuteFinished(WPARAM, LPARAM) noexcept {
-    if (!m_pExecutePromptDlg || m_pExecutePromptDlg->GetSafeHwnd() == nullptr)
-        return 1;
-    ::SendMessageW(m_pExecutePromptDlg->GetSafeHwnd(), WM_EXECUTE_FINISHED, 0, 0);
-    // The dialog has ended, but its loop may not see that before the worker's outcome arrives
-    // (both are sent from the worker): it leaves the screen now, and the panel takes the
-    // activation back, as when the loop returns, so the outcome prompt goes where it always does.
-    constexpr UINT kHide = SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE;
-    if (CSkinFrameChildDlg* inner = m_pExecutePromptDlg->GetChildDlg())
-        inner->SetWindowPos(nullptr, 0, 0, 0, 0, kHide);
-    m_pExecutePromptDlg->SetWindowPos(nullptr, 0, 0, 0, 0, kHide);
-    ::SetActiveWindow(GetSafeHwnd());
+    m_modeChange.OnExecuteFinished();
     return 1;
 }
 
 LRESULT CTorvelDlg::OnSetPowerResult(WPARAM wParam, LPARAM) noexcept {
-    if (wParam == kPowerResultSuccess)
-        ShowOutcomePrompt(kChangeSucceeded);
-    else if (wParam == kPowerResultFailure)
-        ShowOutcomePrompt(kChangeFailed);
-    // The worker's last word: the tool takes input again.
-    EndChange();
+    m_modeChange.OnSetPowerResult(wParam);
     return 1;
 }
 

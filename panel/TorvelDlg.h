@@ -18,7 +18,6 @@
 #include "controls/DrawTextStatic.h"
 #include "controls/ImageButton.h"
 #include "controls/PngButton.h"
-#include "dialogs/ExecutePromptDlg.h"
 #include "dialogs/SkinFrameChildDlg.h"
 #include "dialogs/SkinPairParams.h"
 #include "dialogs/TooltipDlg.h"
@@ -26,9 +25,10 @@
 #include "feedback/FeedbackDll.h"
 #include "framework/ComboBox.h"
 #include "framework/Font.h"
-#include "panel/ChangeInputBlock.h"
+#include "panel/ModeChange.h"
 #include "panel/MouseHook.h"
-#include "panel/StartupChecks.h"
+#include "panel/PanelPrompts.h"
+#include "panel/PanelStartup.h"
 #include "res/resource.h"
 
 namespace halvane {
@@ -60,18 +60,11 @@ protected:
     void OnOK() noexcept override {}
 
 private:
-    // Returns only when all six checks pass.
-    void RunStartupChecks() noexcept;
-    [[noreturn]] void FailStartup(const StartupFailure& failure) noexcept;
-    void RunVersionCheck() noexcept;
     void FillModeList() noexcept;
     // Places every control; the first call also configures them.
     void LayoutControls(bool bFirst) noexcept override;
     void SetUpControls() noexcept;
     bool EnsureBackground() noexcept;
-    // A confirm-only prompt; the tool's windows take no input while it is up.
-    void ShowOutcomePrompt(const wchar_t* text) noexcept;
-    void EndChange() noexcept;
     // The agreement pop-up: made on first need, placed under the panel's header and toggled.
     void ToggleAgreement() noexcept;
     void HideAgreement() noexcept;
@@ -97,7 +90,6 @@ private:
     std::unique_ptr<Gdiplus::Image> m_background;
     bool m_bFontCreated = false;
     CFont m_font;
-    HGDIOBJ m_hOldFont = nullptr;
     CDrawTextStatic m_versionText;
     CPngButton m_closeButton;
     CPngButton m_minimizeButton;
@@ -109,10 +101,11 @@ private:
     CDrawTextStatic m_feedbackLink;
     CMouseHook m_mouseHook;
     CPowerSchemeSwitcher m_powerSwitcher;
-    std::unique_ptr<CExecutePromptDlg> m_pExecutePromptDlg;
+    CPanelPrompts m_prompts;
+    CModeChange m_modeChange{*this, m_fScale, m_powerSwitcher, m_prompts};
     std::unique_ptr<CTooltipDlg> m_pTooltipDlg; // made at the first press on the link
     CFeedbackDll m_feedbackDll;
-    CChangeInputBlock m_changeBlock;
+    CPanelStartup m_startup{m_powerSwitcher, m_mouseHook, m_feedbackDll, m_prompts};
 };
 
 } // namespace halvane
