@@ -3,9 +3,7 @@
 namespace halvane {
 
 namespace {
-int Trunc(float value) noexcept {
-    return static_cast<int>(value);
-}
+using fw::Trunc;
 } // namespace
 
 fw::IntRect MainWindowTarget(int screenWidth, int screenHeight, float scale) noexcept {

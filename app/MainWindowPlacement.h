@@ -3,7 +3,7 @@
 // truncated toward zero, as the windows compute it. The scale itself: framework/DisplayScale.h.
 #pragma once
 
-#include "framework/CenterPlacement.h"
+#include "framework/Geometry.h"
 
 namespace halvane {
 
