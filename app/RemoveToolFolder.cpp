@@ -4,6 +4,7 @@
 #include "framework/KernelHandles.h"
 #include "framework/LongPath.h"
 #include "framework/ModulePath.h"
+#include "framework/SystemLibrary.h"
 
 #include <windows.h>
 #include <knownfolders.h>
@@ -18,12 +19,6 @@ namespace {
 
 // The longest folder the plain form allows (room for an 8.3 name below it).
 constexpr std::size_t kLongestPlainFolder = 248;
-
-std::wstring SystemFolder() {
-    wchar_t path[MAX_PATH] = {};
-    const UINT n = ::GetSystemDirectoryW(path, MAX_PATH);
-    return n > 0 && n < MAX_PATH ? std::wstring(path, n) : std::wstring();
-}
 
 std::wstring WindowsFolder() {
     wchar_t path[MAX_PATH] = {};
@@ -187,7 +182,7 @@ RefusedPlaces ProtectedPlaces() {
     RefusedPlaces refused;
     std::vector<std::wstring>& places = refused.places;
     Add(places, WindowsFolder());
-    Add(places, SystemFolder());
+    Add(places, fw::SystemFolder());
     for (const KNOWNFOLDERID* id :
          {&FOLDERID_Windows, &FOLDERID_ProgramFiles, &FOLDERID_ProgramFilesX86,
           &FOLDERID_ProgramFilesX64, &FOLDERID_ProgramFilesCommon, &FOLDERID_ProgramFilesCommonX86,
@@ -226,7 +221,7 @@ RemovalStart StartToolFolderRemoval() noexcept {
         if (!MayRemoveFolder(comparable, ProtectedPlaces()))
             return RemovalStart::Refused;
 
-        const std::wstring system = SystemFolder();
+        const std::wstring system = fw::SystemFolder();
         const std::wstring windows = WindowsFolder();
         if (system.empty() || windows.empty())
             return RemovalStart::NotStarted;

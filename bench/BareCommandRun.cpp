@@ -1,17 +1,16 @@
 #include "bench/BareCommandRun.h"
 
 #include "framework/KernelHandles.h"
+#include "framework/SystemLibrary.h"
 
 #include <windows.h>
 
 namespace halvane::bench {
 
 BareCommandRun::BareCommandRun() {
-    wchar_t path[MAX_PATH];
-    const UINT n = ::GetSystemDirectoryW(path, MAX_PATH);
-    if (n == 0 || n >= MAX_PATH)
+    m_folder = fw::SystemFolder();
+    if (m_folder.empty())
         return;
-    m_folder.assign(path, n);
     m_interpreter = m_folder + L"\\cmd.exe";
 }
 

@@ -2,28 +2,18 @@
 // area an owner may test clicks against.
 #pragma once
 
+#include "framework/Geometry.h"
+
 namespace halvane {
 
-struct PixelRect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-    constexpr int Width() const noexcept { return right - left; }
-    constexpr int Height() const noexcept { return bottom - top; }
-};
+using PixelRect = fw::IntRect;
 
 struct PixelSize {
     int width = 0;
     int height = 0;
 };
 
-struct HitMargins {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-};
+using HitMargins = fw::Insets;
 
 // Source size of a face image stretched over the button. Above scale 1.0 the last column and row
 // are left out (at scale 1.0 and below the whole image is used); the source always starts at 0, 0.

@@ -9,9 +9,7 @@ namespace {
 constexpr int kMinThumb = 6; // shortest thumb that still shows its two end caps
 constexpr int kCapLength = 3;
 
-int Trunc(float value) noexcept {
-    return static_cast<int>(value);
-}
+using fw::Trunc;
 
 // max - min + 1 in 64 bits: a full int range must not overflow.
 long long RangeCount(const ScrollBarMetrics& m) noexcept {

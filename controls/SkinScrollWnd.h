@@ -8,13 +8,10 @@
 #include <windows.h>
 
 #include "controls/SkinScrollBar.h"
+#include "framework/ToolMessages.h"
 #include "framework/Wnd.h"
 
 namespace halvane {
-
-// Posted by the hosted control's hook after a layout: wParam its WS_VSCROLL bit, lParam its
-// WS_EX_LEFTSCROLLBAR bit.
-constexpr UINT WM_SKINFRAME_LAYOUT = 1124;
 
 class CSkinScrollWnd : public CWnd {
 public:

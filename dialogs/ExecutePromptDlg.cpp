@@ -2,8 +2,8 @@
 
 #include <new>
 
-#include "dialogs/DialogMessages.h"
 #include "dialogs/ExecutePromptChildDlg.h"
+#include "framework/ToolMessages.h"
 
 namespace halvane {
 

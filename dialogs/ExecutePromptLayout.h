@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "framework/CenterPlacement.h"
+#include "framework/Geometry.h"
 
 namespace halvane {
 

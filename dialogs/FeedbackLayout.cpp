@@ -15,9 +15,7 @@ constexpr fw::IntRect kSolvedBk{67, 154, 333, 214};
 constexpr fw::IntRect kUnsolvedBk{67, 234, 333, 294};
 constexpr fw::IntRect kMoreBk{67, 314, 333, 374};
 
-int Trunc(float value) noexcept {
-    return static_cast<int>(value);
-}
+using fw::Trunc;
 
 float F(int value) noexcept {
     return static_cast<float>(value);

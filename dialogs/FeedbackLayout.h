@@ -4,7 +4,7 @@
 #pragma once
 
 #include "dialogs/ButtonImageIds.h"
-#include "framework/CenterPlacement.h"
+#include "framework/Geometry.h"
 #include "res/resource.h"
 
 namespace halvane {

@@ -7,9 +7,9 @@
 #include "controls/PngButton.h"
 #include "dialogs/SkinFrameChildDlg.h"
 
-class CFeedbackDll;
-
 namespace halvane {
+
+class CFeedbackDll;
 
 class CProblemSolvingFeedbackChildDlg : public CSkinFrameChildDlg {
 public:

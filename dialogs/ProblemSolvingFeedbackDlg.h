@@ -10,9 +10,9 @@
 
 #include "dialogs/SkinFrameDlg.h"
 
-class CFeedbackDll;
-
 namespace halvane {
+
+class CFeedbackDll;
 
 class CProblemSolvingFeedbackDlg : public CSkinFrameDlg {
 public:

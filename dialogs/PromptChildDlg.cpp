@@ -1,8 +1,8 @@
 #include "dialogs/PromptChildDlg.h"
 
 #include "dialogs/ButtonSetup.h"
-#include "dialogs/DialogMessages.h"
 #include "dialogs/PromptLayout.h"
+#include "framework/ToolMessages.h"
 #include "res/resource.h"
 
 namespace halvane {

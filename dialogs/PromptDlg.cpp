@@ -2,8 +2,8 @@
 
 #include <new>
 
-#include "dialogs/DialogMessages.h"
 #include "dialogs/PromptChildDlg.h"
+#include "framework/ToolMessages.h"
 
 namespace halvane {
 

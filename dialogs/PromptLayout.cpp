@@ -15,9 +15,7 @@ constexpr ButtonImages kConfirm{IDB_PROMPT_CONFIRM_NORMAL, IDB_PROMPT_CONFIRM_HO
 constexpr ButtonImages kCancel{IDB_PROMPT_CANCEL_NORMAL, IDB_PROMPT_CANCEL_HOVER,
                                IDB_PROMPT_CANCEL_PRESSED, IDB_PROMPT_CANCEL_PRESSED};
 
-int Trunc(float value) noexcept {
-    return static_cast<int>(value);
-}
+using fw::Trunc;
 
 } // namespace
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "dialogs/ButtonImageIds.h"
-#include "framework/CenterPlacement.h"
+#include "framework/Geometry.h"
 
 namespace halvane {
 

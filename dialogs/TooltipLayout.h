@@ -3,7 +3,7 @@
 // moves use the pair's move insets 1, 1, 2, 18 (InnerRectForOuter with kTooltipPair).
 #pragma once
 
-#include "framework/CenterPlacement.h"
+#include "framework/Geometry.h"
 
 namespace halvane {
 

@@ -4,7 +4,9 @@
 #include "engine/OutputPipe.h"
 #include "engine/ProcessJob.h"
 #include "engine/RunDeadline.h"
+#include "framework/CodePageText.h"
 #include "framework/KernelHandles.h"
+#include "framework/SystemLibrary.h"
 
 #include <atomic>
 #include <cstring>
@@ -68,26 +70,14 @@ CodePageShape AnsiCodePageShape() {
 }
 
 void AppendAnsi(const std::string& bytes, std::wstring* output) {
-    if (bytes.empty())
-        return;
-    const int size = static_cast<int>(bytes.size());
-    const int wide = ::MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, nullptr, 0);
-    if (wide <= 0)
-        return;
-    const std::size_t at = output->size();
-    output->resize(at + static_cast<std::size_t>(wide));
-    ::MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, &(*output)[at], wide);
+    output->append(fw::WideFromCodePage(CP_ACP, bytes));
 }
 
 // The interpreter by its full path, started in the system folder: a cmd.exe or powercfg
 // planted beside the tool or in the current folder must never run with our rights.
 bool SystemFolder(std::wstring* folder) {
-    wchar_t path[MAX_PATH];
-    const UINT n = ::GetSystemDirectoryW(path, MAX_PATH);
-    if (n == 0 || n >= MAX_PATH)
-        return false;
-    folder->assign(path, n);
-    return true;
+    *folder = fw::SystemFolder();
+    return !folder->empty();
 }
 
 // How long an ended run waits for its processes to be gone.

@@ -3,8 +3,8 @@
 #include "engine/CommandRunner.h"
 #include "engine/OsVersion.h"
 #include "engine/OsVersionWin.h"
-#include "engine/PowerMessages.h"
 #include "engine/SchemeParsers.h"
+#include "framework/ToolMessages.h"
 #include "log/LogFailure.h"
 
 namespace halvane {

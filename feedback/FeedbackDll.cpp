@@ -1,10 +1,12 @@
 #include "feedback/FeedbackDll.h"
 
+#include <new>
+#include <string>
+
 #include "framework/LongPath.h"
 #include "framework/ModulePath.h"
 
-#include <new>
-#include <string>
+namespace halvane {
 
 namespace {
 
@@ -22,9 +24,9 @@ template <typename Fn> bool Resolve(HMODULE module, const char* name, Fn& slot) 
 // long (a cut one would name some other folder); empty when it cannot be read whole.
 std::wstring LibraryPath() noexcept {
     try {
-        const std::wstring folder = halvane::fw::ModuleFolder();
+        const std::wstring folder = fw::ModuleFolder();
         return folder.empty() ? std::wstring()
-                              : halvane::fw::LongPathForm(folder + kLibraryName, MAX_PATH);
+                              : fw::LongPathForm(folder + kLibraryName, MAX_PATH);
     } catch (const std::bad_alloc&) {
         return {};
     }
@@ -133,3 +135,5 @@ int CFeedbackDll::CustomerFeedbackEx(LPCWSTR toolId, LPCWSTR version, int answer
                ? m_pfnCustomerFeedbackEx(toolId, version, answer, time)
                : 0;
 }
+
+} // namespace halvane

@@ -1,11 +1,13 @@
 // Loads ArkwenFeedbackInformation.dll from the executable's folder and calls its entry points.
 #pragma once
 
-#include "feedback/FeedbackEntryPoints.h"
-
 #include <windows.h>
 
 #include <cstddef>
+
+#include "feedback/FeedbackEntryPoints.h"
+
+namespace halvane {
 
 class CFeedbackDll {
 public:
@@ -61,3 +63,5 @@ private:
     feedback::GetToolIsNewVersionFn m_pfnGetToolIsNewVersion = nullptr;
     feedback::OpenToolDownUrlFn m_pfnOpenToolDownUrl = nullptr;
 };
+
+} // namespace halvane

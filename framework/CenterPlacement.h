@@ -2,21 +2,9 @@
 // Pure arithmetic; the Win32 side gathers the three rectangles.
 #pragma once
 
+#include "framework/Geometry.h"
+
 namespace halvane::fw {
-
-struct IntRect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-    constexpr int Width() const noexcept { return right - left; }
-    constexpr int Height() const noexcept { return bottom - top; }
-};
-
-struct IntPoint {
-    int x = 0;
-    int y = 0;
-};
 
 // Top-left corner for `window` centred on `centerOn` (halves in integer arithmetic), then pushed
 // back inside `workArea`: first off the right/bottom edge, then off the left/top edge, so a window

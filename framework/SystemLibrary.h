@@ -1,26 +1,32 @@
-// Loads a system DLL by its full path in the system folder. The tool runs elevated from a folder
-// the user was handed: a planted copy of a system DLL there must never be loaded. Header-only,
-// so the feedback library can use it without linking the framework.
+// The system folder, and system DLLs loaded by their full path in it. The tool runs elevated from
+// a folder the user was handed: a planted copy of a system DLL there must never be loaded.
+// Header-only, so the feedback library can use it without linking the framework.
 #pragma once
 
 #include <windows.h>
 
-#include <cwchar>
-#include <iterator>
+#include <string>
 
 #include "framework/KernelHandles.h"
 
 namespace halvane::fw {
 
-inline HMODULE LoadSystemLibraryRaw(const wchar_t* name) noexcept {
-    wchar_t path[MAX_PATH + 64] = {};
+// The system folder (no trailing backslash), or empty when it cannot be had in MAX_PATH.
+inline std::wstring SystemFolder() {
+    wchar_t path[MAX_PATH] = {};
     const UINT length = ::GetSystemDirectoryW(path, MAX_PATH);
-    const std::size_t nameLength = std::wcslen(name);
-    if (length == 0 || length >= MAX_PATH || length + 1 + nameLength >= std::size(path))
-        return nullptr;
-    path[length] = L'\\';
-    std::wmemcpy(path + length + 1, name, nameLength + 1);
-    return ::LoadLibraryW(path);
+    return length > 0 && length < MAX_PATH ? std::wstring(path, length) : std::wstring();
+}
+
+inline HMODULE LoadSystemLibraryRaw(const wchar_t* name) noexcept {
+    try {
+        const std::wstring folder = SystemFolder();
+        if (folder.empty())
+            return nullptr;
+        return ::LoadLibraryW((folder + L'\\' + name).c_str());
+    } catch (...) {
+        return nullptr; // out of memory for a path: nothing loaded
+    }
 }
 
 inline ModuleHandle LoadSystemLibrary(const wchar_t* name) noexcept {

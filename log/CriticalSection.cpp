@@ -1,5 +1,7 @@
 #include "log/CriticalSection.h"
 
+namespace halvane {
+
 CriticalSection::CriticalSection() noexcept {
     InitializeCriticalSection(&m_section);
 }
@@ -15,3 +17,5 @@ void CriticalSection::lock() noexcept {
 void CriticalSection::unlock() noexcept {
     LeaveCriticalSection(&m_section);
 }
+
+} // namespace halvane

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+namespace halvane {
+
 // Owns a CRITICAL_SECTION. Meets BasicLockable, so std::lock_guard is its scoped lock.
 class CriticalSection {
 public:
@@ -16,3 +18,5 @@ public:
 private:
     CRITICAL_SECTION m_section;
 };
+
+} // namespace halvane

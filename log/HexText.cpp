@@ -1,5 +1,7 @@
 #include "log/HexText.h"
 
+namespace halvane {
+
 std::string FormatHexBytes(const unsigned char* bytes, int count) {
     std::string text;
     if (bytes == nullptr || count <= 0) {
@@ -14,3 +16,5 @@ std::string FormatHexBytes(const unsigned char* bytes, int count) {
     }
     return text;
 }
+
+} // namespace halvane

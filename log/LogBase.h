@@ -3,6 +3,8 @@
 #include <string>
 #include <utility>
 
+namespace halvane {
+
 class CPacketLog;
 
 // A sink that appends entries to files in one log folder. The slot order of the virtual
@@ -23,3 +25,5 @@ protected:
     // Full folder path with a trailing backslash.
     std::wstring m_logFolder;
 };
+
+} // namespace halvane

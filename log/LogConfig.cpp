@@ -2,6 +2,8 @@
 
 #include <climits>
 
+namespace halvane {
+
 namespace {
 
 bool IsSpace(wchar_t c) noexcept {
@@ -47,3 +49,5 @@ int LeadingInt(std::wstring_view s) noexcept {
 bool PrintFlagFromValue(std::wstring_view value) noexcept {
     return LeadingInt(Trim(value)) == 1;
 }
+
+} // namespace halvane

@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+namespace halvane {
+
 // logCfg.ini in the log folder: [Log] print=1 turns on the entries that are not forced.
 inline constexpr wchar_t kLogConfigFile[] = L"logCfg.ini";
 inline constexpr wchar_t kLogConfigSection[] = L"Log";
@@ -12,3 +14,5 @@ inline constexpr wchar_t kLogConfigDefault[] = L"-1";
 // space, an optional sign, digits up to the first non-digit; out-of-range values saturate);
 // true only when that number is 1.
 bool PrintFlagFromValue(std::wstring_view value) noexcept;
+
+} // namespace halvane

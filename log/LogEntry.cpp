@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace halvane {
+
 std::string BuildLogEntry(const LogTime& time, std::string_view text) {
     text = text.substr(0, text.find('\0'));
     const auto lineFeeds = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
@@ -18,3 +20,5 @@ std::string BuildLogEntry(const LogTime& time, std::string_view text) {
     entry += "\r\r\n";
     return entry;
 }
+
+} // namespace halvane

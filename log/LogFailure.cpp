@@ -3,6 +3,8 @@
 #include "log/Cp936.h"
 #include "log/LogSave.h"
 
+namespace halvane {
+
 void LogFailure(std::wstring_view text) noexcept {
     try {
         CLogSave::GetInstance().Write(ToCp936(text), ToCp936(L"霁衡.txt"), true);
@@ -10,3 +12,5 @@ void LogFailure(std::wstring_view text) noexcept {
         // Logging never reports failure, not even running out of memory.
     }
 }
+
+} // namespace halvane

@@ -1,5 +1,7 @@
 #include "log/LogFolder.h"
 
+namespace halvane {
+
 std::wstring LogFolderPath(std::wstring_view commonAppData) {
     std::wstring folder(commonAppData);
     if (!folder.empty()) {
@@ -8,3 +10,5 @@ std::wstring LogFolderPath(std::wstring_view commonAppData) {
     folder += L"ToolLog\\";
     return folder;
 }
+
+} // namespace halvane

@@ -10,6 +10,8 @@
 #include "log/LogFolder.h"
 #include "log/LogSaveCloseFile.h"
 
+namespace halvane {
+
 namespace {
 
 // Empty when the folder cannot be obtained; the log then lives in the current directory.
@@ -29,9 +31,9 @@ bool ReadPrintFlag(const std::wstring& logFolder) {
     // A folder or logCfg.ini that is a link is not read. The file is read by its path after the
     // check: a link swapped in just then could only choose the print flag, which a user who made
     // the folder can choose anyway by writing the file.
-    const auto folder = halvane::fw::SafeFolder::Open(logFolder);
+    const auto folder = fw::SafeFolder::Open(logFolder);
     const auto config = folder.OpenFile(kLogConfigFile, FILE_READ_ATTRIBUTES,
-                                        halvane::fw::SafeFolder::Opening::Existing);
+                                        fw::SafeFolder::Opening::Existing);
     if (!config.handle) {
         return false;
     }
@@ -57,7 +59,7 @@ CLogSave::CLogSave(const std::wstring& commonAppData) noexcept {
         // the usual, harmless failure. A folder found in place is used as it is: every write
         // checks it and the file, so links planted in it are never followed.
         const std::wstring directory = m_logFolder.substr(0, m_logFolder.size() - 1);
-        halvane::fw::CreateGuardedFolder(directory);
+        fw::CreateGuardedFolder(directory);
         m_print = ReadPrintFlag(m_logFolder);
         m_sink = std::make_unique<CLogSaveCloseFile>(m_logFolder);
     } catch (...) {
@@ -73,3 +75,5 @@ void CLogSave::Write(std::string text, std::string fileName, bool force) noexcep
         m_sink->WriteText(std::move(text), std::move(fileName));
     }
 }
+
+} // namespace halvane

@@ -5,6 +5,8 @@
 
 #include "log/LogBase.h"
 
+namespace halvane {
+
 // The process-wide log saver: appends time-stamped entries to files in the ToolLog folder.
 class CLogSave {
 public:
@@ -31,3 +33,5 @@ private:
     std::wstring m_logFolder;
     std::unique_ptr<CLogBase> m_sink;
 };
+
+} // namespace halvane

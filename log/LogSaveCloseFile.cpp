@@ -12,6 +12,8 @@
 #include "log/LogRotation.h"
 #include "log/PacketLog.h"
 
+namespace halvane {
+
 namespace {
 
 LogTime LocalNow() noexcept {
@@ -30,7 +32,7 @@ void CLogSaveCloseFile::WritePacket(CPacketLog* packet) noexcept {
         return;
     }
     try {
-        using halvane::fw::SafeFolder;
+        using fw::SafeFolder;
         const std::string text = packet->GetText();
         const std::wstring name = FromCp936(packet->GetFileName());
 
@@ -89,3 +91,5 @@ void CLogSaveCloseFile::WriteText(std::string text, std::string fileName) noexce
     } catch (...) {
     }
 }
+
+} // namespace halvane

@@ -5,6 +5,8 @@
 #include "log/CriticalSection.h"
 #include "log/LogBase.h"
 
+namespace halvane {
+
 // The sink that opens, appends to and closes its file for every entry. One lock covers the
 // whole open, write, measure and rotate sequence, so entries of different threads never
 // interleave and a rotation never cuts into another thread's entry.
@@ -19,3 +21,5 @@ public:
 private:
     CriticalSection m_lock;
 };
+
+} // namespace halvane

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+namespace halvane {
+
 std::string FormatLogStamp(const LogTime& time) {
     // Wide enough for any int values, so an out-of-range clock widens the stamp instead of
     // cutting it.
@@ -14,3 +16,5 @@ std::string FormatLogStamp(const LogTime& time) {
     }
     return std::string(buffer, static_cast<std::size_t>(n));
 }
+
+} // namespace halvane

@@ -2,6 +2,8 @@
 
 #include <string>
 
+namespace halvane {
+
 // Local wall-clock time of an entry, field for field as the system clock reports it.
 struct LogTime {
     int year = 0;
@@ -18,3 +20,5 @@ inline constexpr std::size_t kLogStampLength = 30;
 
 // "[%04d-%02d-%02d %02d:%02d:%02d %03dms]   ".
 std::string FormatLogStamp(const LogTime& time);
+
+} // namespace halvane

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace halvane {
+
 // Root of the log's in-flight records: a polymorphic base with nothing but a virtual destructor.
 class CObjectBase {
 public:
@@ -10,3 +12,5 @@ public:
     CObjectBase& operator=(CObjectBase&&) = default;
     virtual ~CObjectBase() = default;
 };
+
+} // namespace halvane

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+namespace halvane {
+
 void CPacketLog::SetFileName(std::string fileName) {
     m_fileName = std::move(fileName);
 }
@@ -17,3 +19,5 @@ std::string CPacketLog::GetFileName() const {
 std::string CPacketLog::GetText() const {
     return m_text;
 }
+
+} // namespace halvane

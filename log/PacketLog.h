@@ -4,6 +4,8 @@
 
 #include "log/ObjectBase.h"
 
+namespace halvane {
+
 // One log entry in flight: the target file's name (relative to the log folder) and the text,
 // both code page 936 bytes, without stamp or line end.
 class CPacketLog : public CObjectBase {
@@ -17,3 +19,5 @@ private:
     std::string m_fileName;
     std::string m_text;
 };
+
+} // namespace halvane

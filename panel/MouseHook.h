@@ -5,12 +5,9 @@
 
 #include <windows.h>
 
-namespace halvane {
+#include "framework/ToolMessages.h"
 
-// Posted to the target for each left-button press; wParam WM_LBUTTONDOWN, lParam the hook's
-// MSLLHOOKSTRUCT pointer, which is gone by the time the message arrives: receivers read the
-// cursor position themselves.
-constexpr UINT WM_HOOK_LBUTTONDOWN = 2024;
+namespace halvane {
 
 class CMouseHook {
 public:

@@ -3,9 +3,7 @@
 namespace halvane {
 
 namespace {
-int Trunc(double value) noexcept {
-    return static_cast<int>(value);
-}
+using fw::Trunc;
 } // namespace
 
 PanelLayout LayoutPanel(const fw::IntRect& client, float scale, int charWidth,

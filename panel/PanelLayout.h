@@ -3,7 +3,7 @@
 // in floating point and truncated toward zero, exactly as the panel's windows are placed.
 #pragma once
 
-#include "framework/CenterPlacement.h"
+#include "framework/Geometry.h"
 
 namespace halvane {
 

@@ -11,6 +11,8 @@
 #include "log/LogEntry.h"
 #include "log/LogStamp.h"
 
+using namespace halvane;
+
 namespace {
 
 void Require(bool condition) {

@@ -1,9 +1,9 @@
 // Drives real power-mode changes through the engine and shows what happens: the plan list
 // before and after, the result message, and the log file. Console program; not shipped.
 #include "engine/CommandRunner.h"
-#include "engine/PowerMessages.h"
 #include "engine/PowerModeTable.h"
 #include "engine/PowerSchemeSwitcher.h"
+#include "framework/ToolMessages.h"
 
 #include <shlobj.h>
 #include <windows.h>

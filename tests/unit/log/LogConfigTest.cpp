@@ -4,6 +4,8 @@
 
 #include "log/LogConfig.h"
 
+using namespace halvane;
+
 namespace {
 
 TEST(PrintFlag, OneWithOrWithoutSurroundingWhiteSpaceTurnsPrintingOn) {

@@ -5,6 +5,8 @@
 #include "log/LogEntry.h"
 #include "log/LogStamp.h"
 
+using namespace halvane;
+
 namespace {
 
 constexpr LogTime kJune1st{2021, 6, 1, 9, 5, 7, 42};

@@ -7,6 +7,8 @@
 #include "log/LogFolder.h"
 #include "log/LogRotation.h"
 
+using namespace halvane;
+
 namespace {
 
 TEST(LogRotation, MovesOnlyFilesPastTheLimit) {

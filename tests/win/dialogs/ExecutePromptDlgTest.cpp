@@ -6,10 +6,10 @@
 #include <thread>
 
 #include "DialogTestSupport.h"
-#include "dialogs/DialogMessages.h"
 #include "dialogs/ExecutePromptChildDlg.h"
 #include "dialogs/ExecutePromptDlg.h"
 #include "framework/GdiObjectCounter.h"
+#include "framework/ToolMessages.h"
 #include "res/resource.h"
 
 namespace halvane::test {

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "DialogTestSupport.h"
-#include "dialogs/DialogMessages.h"
 #include "dialogs/PromptDlg.h"
 #include "framework/GdiObjectCounter.h"
+#include "framework/ToolMessages.h"
 #include "res/resource.h"
 
 namespace halvane::test {

@@ -1,8 +1,8 @@
 // A mode change whose powercfg never answers, as the user meets it: the real switcher, please-wait
 // dialog and outcome prompt, wired as the panel wires them, with the runner's limit shortened.
 #include "engine/CommandRunner.h"
-#include "engine/PowerMessages.h"
 #include "engine/PowerSchemeSwitcher.h"
+#include "framework/ToolMessages.h"
 
 #include "DialogTestSupport.h"
 #include "SimFixture.h"

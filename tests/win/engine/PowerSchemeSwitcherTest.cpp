@@ -1,6 +1,6 @@
 #include "engine/CommandRunner.h"
-#include "engine/PowerMessages.h"
 #include "engine/PowerSchemeSwitcher.h"
+#include "framework/ToolMessages.h"
 
 #include "SimFixture.h"
 #include "framework/KernelHandles.h"

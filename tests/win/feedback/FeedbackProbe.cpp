@@ -11,6 +11,8 @@
 #include <cstdlib>
 #include <string>
 
+using halvane::CFeedbackDll;
+
 namespace {
 
 constexpr wchar_t kTool[] = L"10113";

@@ -8,6 +8,8 @@
 #include "LogTestFolder.h"
 #include "log/LogSave.h"
 
+using namespace halvane;
+
 namespace {
 
 struct ConfigCase {

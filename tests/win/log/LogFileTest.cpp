@@ -11,6 +11,8 @@
 #include "log/LogSave.h"
 #include "log/LogSaveCloseFile.h"
 
+using namespace halvane;
+
 namespace {
 
 TEST(LogFile, ChineseEntryIsStampGbkTextAndCarriageReturnCarriageReturnLineFeed) {

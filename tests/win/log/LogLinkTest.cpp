@@ -19,6 +19,8 @@
 #include "log/LogSave.h"
 #include "win/support/LinkTrap.h"
 
+using namespace halvane;
+
 namespace {
 
 using testing_win::LinkTrap;

@@ -13,6 +13,8 @@
 #include "log/Cp936.h"
 #include "log/LogSave.h"
 
+using namespace halvane;
+
 namespace {
 
 constexpr std::size_t kLimit = 6020000;

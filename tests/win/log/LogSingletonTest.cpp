@@ -18,6 +18,8 @@
 #include "log/LogFailure.h"
 #include "log/LogSave.h"
 
+using namespace halvane;
+
 namespace {
 
 constexpr wchar_t kChildVariable[] = L"HALVANE_LOG_SINGLETON_CHILD";
