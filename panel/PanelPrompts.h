@@ -3,9 +3,9 @@
 // without a modal loop or the end of its own process.
 #pragma once
 
-class CFeedbackDll;
-
 namespace halvane {
+
+class CFeedbackDll;
 
 class CWnd;
 

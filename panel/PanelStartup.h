@@ -8,9 +8,9 @@
 
 #include "panel/StartupChecks.h"
 
-class CFeedbackDll;
-
 namespace halvane {
+
+class CFeedbackDll;
 
 class CMouseHook;
 class CPanelPrompts;
