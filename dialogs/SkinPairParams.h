@@ -2,16 +2,12 @@
 // scale 1; the geometry functions (PairGeometry.h) scale them.
 #pragma once
 
+#include "framework/Geometry.h"
 #include "res/resource.h"
 
 namespace halvane {
 
-struct SkinInsets {
-    int left;
-    int top;
-    int right;
-    int bottom;
-};
+using SkinInsets = fw::Insets;
 
 struct SkinPairParams {
     int outerTemplate;
