@@ -20,11 +20,6 @@
 namespace halvane::test {
 namespace {
 
-constexpr const char* kBalanced = "381b4222-f694-41f0-9685-ff5bb260df2e";
-constexpr const char* kHigh = "8c5e7fda-e8bf-4a96-9a85-a6e23a8c635c";
-const std::string kPlans = std::string("profile=zh\nactive=") + kBalanced + "\nplan=" + kBalanced +
-                           " 平衡\nplan=" + kHigh + " 高性能\n";
-
 // The panel's side of a change: the end goes on to the please-wait dialog, the outcome is shown
 // in a confirm-only prompt, which the test answers.
 class ChangeHost {

@@ -8,6 +8,12 @@
 
 namespace halvane::test {
 
+// A Chinese-profile state with Balanced active and High performance installed.
+constexpr const char* kBalanced = "381b4222-f694-41f0-9685-ff5bb260df2e";
+constexpr const char* kHigh = "8c5e7fda-e8bf-4a96-9a85-a6e23a8c635c";
+inline const std::string kPlans = std::string("profile=zh\nactive=") + kBalanced +
+                                  "\nplan=" + kBalanced + " 平衡\nplan=" + kHigh + " 高性能\n";
+
 // Gives each test its own simulator state file (through POWERCFG_SIM_STATE, which cmd and
 // powercfg inherit) and removes it afterwards.
 class SimState {

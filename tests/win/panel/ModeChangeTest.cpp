@@ -18,11 +18,6 @@
 namespace halvane::test {
 namespace {
 
-constexpr const char* kBalanced = "381b4222-f694-41f0-9685-ff5bb260df2e";
-constexpr const char* kHigh = "8c5e7fda-e8bf-4a96-9a85-a6e23a8c635c";
-const std::string kPlans = std::string("profile=zh\nactive=") + kBalanced + "\nplan=" + kBalanced +
-                           " 平衡\nplan=" + kHigh + " 高性能\n";
-
 // A pop-up owned by the main window that hands the worker's two messages on, as the panel does.
 class TestPanel : public CWnd {
 public:
