@@ -50,7 +50,7 @@ bool CScrollHost::Open(int x, int y, int lines, bool skin) {
     if (!m_richEditLibrary)
         return false;
     const RECT frame{x, y, x + kWidth + 16, y + kHeight + 16};
-    if (!CreateEx(0, nullptr, L"ScrollHost", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, frame,
+    if (!CreateEx(0, nullptr, L"ScrollHost", WS_POPUP | WS_CLIPCHILDREN, frame,
                   nullptr, 0))
         return false;
     const RECT rect{8, 8, 8 + kWidth, 8 + kHeight};
@@ -61,8 +61,12 @@ bool CScrollHost::Open(int x, int y, int lines, bool skin) {
     m_frame = AttachSkinScrollBar(&m_richEdit, skin ? static_cast<HBITMAP>(m_skin) : nullptr,
                                   1.0f, 0);
     m_richEdit.SetWindowText(NumberedLines(lines).c_str());
+    // Shown only once complete, so a test that sees the window sees its bar and text too.
+    if (m_frame == nullptr)
+        return false;
+    ShowWindow(SW_SHOW);
     UpdateWindow();
-    return m_frame != nullptr;
+    return true;
 }
 
 } // namespace halvane::test
