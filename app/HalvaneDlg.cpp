@@ -35,7 +35,7 @@ CHalvaneDlg::CHalvaneDlg() noexcept
       m_hIcon(::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME))) {
     m_bMoveChild = false;
     // The panel, where the user works, takes the activation when the window shows.
-    m_nShowChildCmd = SW_SHOW;
+    m_showChildCmd = SW_SHOW;
 }
 
 CHalvaneDlg::~CHalvaneDlg() = default;

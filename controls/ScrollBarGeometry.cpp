@@ -51,8 +51,7 @@ int TrackLength(const ScrollBarMetrics& m) noexcept {
 int ThumbLength(const ScrollBarMetrics& m) noexcept {
     const int track = TrackLength(m);
     const long long count = RangeCount(m);
-    int thumb = count == 0 ? 0
-                           : static_cast<int>(static_cast<long long>(m.page) * track / count);
+    int thumb = count == 0 ? 0 : static_cast<int>(static_cast<long long>(m.page) * track / count);
     const int shortest = m.thumbMargin > 0 ? 2 * m.thumbMargin + kMinThumb : kMinThumb;
     if (track < shortest)
         return 0;
@@ -115,8 +114,8 @@ int HitTestPart(const ScrollBarMetrics& m, int axis) noexcept {
 
 int DragPosition(const ScrollBarMetrics& m, int startPos, int delta) noexcept {
     const int free = TrackLength(m) - ThumbLength(m);
-    const long long last = static_cast<long long>(m.maxPos) - m.minPos -
-                           static_cast<long long>(m.page) + 1;
+    const long long last =
+        static_cast<long long>(m.maxPos) - m.minPos - static_cast<long long>(m.page) + 1;
     const long long slide = free != 0 ? last * delta / free : 0;
     long long next = static_cast<long long>(startPos) + slide;
     if (next > last)
@@ -138,10 +137,9 @@ std::vector<CellBlit> TileCellBlits(const PixelRect& dest, const PixelRect& sour
         for (int x = dest.left; x < dest.right;) {
             const int w = std::min(srcW, dest.right - x);
             const int stepX = std::max(Trunc(static_cast<float>(w) * scale), 1);
-            tiles.push_back(CellBlit{
-                PixelRect{x, y, x + Trunc(static_cast<float>(w) * scale),
-                          y + Trunc(static_cast<float>(h) * scale)},
-                source});
+            tiles.push_back(CellBlit{PixelRect{x, y, x + Trunc(static_cast<float>(w) * scale),
+                                               y + Trunc(static_cast<float>(h) * scale)},
+                                     source});
             x += stepX;
         }
         y += stepY;

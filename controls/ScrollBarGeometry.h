@@ -21,9 +21,9 @@ enum ScrollPart : int {
 
 // One bar's state as the arithmetic needs it. `trackPos` -1 means no drag is under way.
 struct ScrollBarMetrics {
-    int length = 0;      // client length along the axis
-    int cell = 0;        // skin cell size (bitmap width / 9)
-    float scale = 1.0f;  // display scale factor
+    int length = 0;     // client length along the axis
+    int cell = 0;       // skin cell size (bitmap width / 9)
+    float scale = 1.0f; // display scale factor
     int minPos = 0;
     int maxPos = 0;
     unsigned page = 0;

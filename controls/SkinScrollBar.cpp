@@ -62,8 +62,7 @@ void BlitAllClipped(HDC target, HDC source, const RECT& rect,
 
 void TileCell(HDC target, const RECT& rect, HDC source, const RECT& cell, float scale) noexcept {
     try {
-        BlitAllClipped(target, source, rect,
-                       TileCellBlits(ToPixels(rect), ToPixels(cell), scale));
+        BlitAllClipped(target, source, rect, TileCellBlits(ToPixels(rect), ToPixels(cell), scale));
     } catch (...) {
         // Out of memory for the tile list: the region stays as it was until the next paint.
     }
@@ -212,9 +211,8 @@ void CSkinScrollBar::OnPaint() noexcept {
     for (int part : {static_cast<int>(kScrollLineUp), static_cast<int>(kScrollLineDown)}) {
         const RECT rect = GetPartRect(part);
         const RECT cell = CellRect(part, 0);
-        ::StretchBlt(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
-                     skin, cell.left, cell.top, cell.right - cell.left, cell.bottom - cell.top,
-                     SRCCOPY);
+        ::StretchBlt(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, skin,
+                     cell.left, cell.top, cell.right - cell.left, cell.bottom - cell.top, SRCCOPY);
     }
     PaintThumb(dc, GetPartRect(kScrollThumb), skin, CellRect(kScrollThumb, 0), vertical,
                m_nThumbMargin, m_fScale);
@@ -260,8 +258,8 @@ void CSkinScrollBar::OnMouseMove(UINT nFlags, POINT point) noexcept {
         const RECT before = GetPartRect(kScrollThumb);
         m_si.nTrackPos = next;
         const RECT after = GetPartRect(kScrollThumb);
-        PaintTrack(ToRect(UncoveredTrack(ToPixels(before), ToPixels(after), vertical,
-                                         ScaledCell(Metrics()))));
+        PaintTrack(ToRect(
+            UncoveredTrack(ToPixels(before), ToPixels(after), vertical, ScaledCell(Metrics()))));
         PaintThumbRow(2);
         SendScroll(SB_THUMBTRACK, m_si.nTrackPos);
         return;

@@ -1,7 +1,7 @@
 // CSkinScrollBar: a scroll bar control painted from a skin bitmap of 9 x 3 square cells. It keeps
-// its own SCROLLINFO (SBM_SETSCROLLINFO / SBM_GETSCROLLINFO never reach the system's bar), hit-tests
-// and paints its parts, tracks hover and pressing, drags the thumb and auto-repeats, and tells its
-// parent with WM_VSCROLL / WM_HSCROLL and the standard codes. It scrolls nothing itself.
+// its own SCROLLINFO (SBM_SETSCROLLINFO / SBM_GETSCROLLINFO never reach the system's bar),
+// hit-tests and paints its parts, tracks hover and pressing, drags the thumb and auto-repeats, and
+// tells its parent with WM_VSCROLL / WM_HSCROLL and the standard codes. It scrolls nothing itself.
 #pragma once
 
 #include <windows.h>
@@ -13,7 +13,7 @@ namespace halvane {
 
 class CSkinScrollBar : public CScrollBar {
 public:
-    static constexpr UINT_PTR kRepeatTimer = 100;    // every 100 ms while a part is held
+    static constexpr UINT_PTR kRepeatTimer = 100;      // every 100 ms while a part is held
     static constexpr UINT_PTR kFirstRepeatTimer = 200; // 500 ms after the press
 
     CSkinScrollBar() noexcept;

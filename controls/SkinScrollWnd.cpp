@@ -98,8 +98,7 @@ BOOL CSkinScrollWnd::CreateFrame(DWORD exStyle, DWORD style, const RECT& rect, H
     if (CWnd* bound = CWnd::FromHandle(parent))
         return CreateEx(exStyle, cls.c_str(), L"SkinScrollBarFrame", style, rect, bound, id);
     // A parent no object is bound to: create unparented, then make it the child it should be.
-    if (!CreateEx(exStyle, cls.c_str(), L"SkinScrollBarFrame", style & ~WS_CHILD, rect, nullptr,
-                  0))
+    if (!CreateEx(exStyle, cls.c_str(), L"SkinScrollBarFrame", style & ~WS_CHILD, rect, nullptr, 0))
         return FALSE;
     ::SetWindowLongPtrW(GetSafeHwnd(), GWL_STYLE, static_cast<LONG_PTR>(style));
     ::SetParent(GetSafeHwnd(), parent);

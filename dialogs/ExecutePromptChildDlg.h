@@ -15,7 +15,7 @@ public:
     ~CExecutePromptChildDlg() override;
 
     // Set by the outer before the window is created.
-    void SetMessageText(const std::wstring& text) { m_strMessage = text; }
+    void SetMessageText(const std::wstring& text) { m_message = text; }
     // Stops the dots and drops them.
     void StopAnimation() noexcept;
 
@@ -25,8 +25,8 @@ protected:
     void ReleaseControls() noexcept override;
 
 private:
-    CDrawStateInfoStatic m_stcState;
-    std::wstring m_strMessage;
+    CDrawStateInfoStatic m_stateText;
+    std::wstring m_message;
 };
 
 } // namespace halvane

@@ -25,7 +25,7 @@ std::unique_ptr<CSkinFrameChildDlg> CExecutePromptDlg::CreateChildDlg() noexcept
     if (!child)
         return nullptr;
     try {
-        child->SetMessageText(m_strMessage);
+        child->SetMessageText(m_message);
     } catch (...) {
         return nullptr;
     }

@@ -16,7 +16,7 @@ public:
 
     // Handed to the inner once, when the dialog starts; fewer than 2 characters show
     // "正在修复，请稍等".
-    void SetMessageText(const std::wstring& text) { m_strMessage = text; }
+    void SetMessageText(const std::wstring& text) { m_message = text; }
 
     DECLARE_MESSAGE_TABLE()
 
@@ -28,7 +28,7 @@ protected:
 private:
     LRESULT OnExecuteFinished(WPARAM wParam, LPARAM lParam) noexcept;
 
-    std::wstring m_strMessage;
+    std::wstring m_message;
 };
 
 } // namespace halvane

@@ -33,7 +33,8 @@ fw::IntRect OuterRectAroundInner(const SkinPairParams& params, const fw::IntRect
 
 // The caption strip of an inner whose client rectangle (in screen coordinates) is `client`:
 // its top rows, short of the right margin. Empty for a pair without a strip.
-fw::IntRect CaptionStrip(const SkinPairParams& params, const fw::IntRect& client, float scale) noexcept;
+fw::IntRect CaptionStrip(const SkinPairParams& params, const fw::IntRect& client,
+                         float scale) noexcept;
 
 // Whether a screen point grabs the pair (left/top edges inside, right/bottom outside).
 bool IsInCaption(const SkinPairParams& params, const fw::IntRect& client, fw::IntPoint point,

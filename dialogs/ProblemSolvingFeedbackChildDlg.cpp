@@ -43,53 +43,53 @@ const fw::MessageTable& CProblemSolvingFeedbackChildDlg::Messages() noexcept {
 
 void CProblemSolvingFeedbackChildDlg::DoDataExchange(CDataExchange* pDX) noexcept {
     CSkinFrameChildDlg::DoDataExchange(pDX);
-    DDX_Control(pDX, IDC_FEEDBACK_CLOSE, m_btnClose);
-    DDX_Control(pDX, IDC_SOLVED, m_btnSolved);
-    DDX_Control(pDX, IDC_UNSOLVED, m_btnUnsolved);
-    DDX_Control(pDX, IDC_MORE_SOLUTIONS, m_btnMoreSolutions);
+    DDX_Control(pDX, IDC_FEEDBACK_CLOSE, m_closeButton);
+    DDX_Control(pDX, IDC_SOLVED, m_solvedButton);
+    DDX_Control(pDX, IDC_UNSOLVED, m_unsolvedButton);
+    DDX_Control(pDX, IDC_MORE_SOLUTIONS, m_moreSolutionsButton);
 }
 
 void CProblemSolvingFeedbackChildDlg::LayoutControls(bool bFirst) noexcept {
-    GetClientRect(&m_rcClient);
+    GetClientRect(&m_client);
     const FeedbackLayout layout = ComputeFeedbackLayout(
-        {m_rcClient.left, m_rcClient.top, m_rcClient.right, m_rcClient.bottom}, m_fScale);
+        {m_client.left, m_client.top, m_client.right, m_client.bottom}, m_fScale);
 
     // The close button has no background piece: its pictures cover it.
-    m_btnClose.m_fScale = m_fScale;
-    SetPngImages(m_btnClose, kFeedbackCloseImages);
-    m_btnClose.MoveWindow(ToRect(layout.close), TRUE);
+    m_closeButton.m_fScale = m_fScale;
+    SetPngImages(m_closeButton, kFeedbackCloseImages);
+    m_closeButton.MoveWindow(ToRect(layout.close), TRUE);
 
     if (bFirst) {
         Gdiplus::Image* background = GetBkImage();
-        SetUpAnswerButton(m_btnSolved, background, layout.solvedBk, layout.hitMargin,
+        SetUpAnswerButton(m_solvedButton, background, layout.solvedBk, layout.hitMargin,
                           kFeedbackSolvedImages);
-        SetUpAnswerButton(m_btnUnsolved, background, layout.unsolvedBk, layout.hitMargin,
+        SetUpAnswerButton(m_unsolvedButton, background, layout.unsolvedBk, layout.hitMargin,
                           kFeedbackUnsolvedImages);
-        SetUpAnswerButton(m_btnMoreSolutions, background, layout.moreBk, layout.hitMargin,
+        SetUpAnswerButton(m_moreSolutionsButton, background, layout.moreBk, layout.hitMargin,
                           kFeedbackMoreImages);
     }
-    m_btnSolved.MoveWindow(ToRect(layout.solved), TRUE);
-    m_btnUnsolved.MoveWindow(ToRect(layout.unsolved), TRUE);
-    m_btnMoreSolutions.MoveWindow(ToRect(layout.more), TRUE);
+    m_solvedButton.MoveWindow(ToRect(layout.solved), TRUE);
+    m_unsolvedButton.MoveWindow(ToRect(layout.unsolved), TRUE);
+    m_moreSolutionsButton.MoveWindow(ToRect(layout.more), TRUE);
 }
 
 void CProblemSolvingFeedbackChildDlg::ReleaseControls() noexcept {
-    m_btnClose.ReleasePngImages();
-    m_btnSolved.ReleasePngImages();
-    m_btnUnsolved.ReleasePngImages();
-    m_btnMoreSolutions.ReleasePngImages();
+    m_closeButton.ReleasePngImages();
+    m_solvedButton.ReleasePngImages();
+    m_unsolvedButton.ReleasePngImages();
+    m_moreSolutionsButton.ReleasePngImages();
 }
 
 void CProblemSolvingFeedbackChildDlg::ReportAnswer(int answer) noexcept {
-    if (m_bAnswered)
+    if (m_answered)
         return;
-    m_bAnswered = true;
-    if (m_pFeedbackDll == nullptr)
+    m_answered = true;
+    if (m_feedbackDll == nullptr)
         return;
     // The library's results change nothing here: the dialog closes either way.
     const FeedbackTimeText time = FormatFeedbackTime(_time64(nullptr));
-    m_pFeedbackDll->CustomerFeedbackEx(kToolId, kToolVersion, answer, time.text);
-    m_pFeedbackDll->FeedbackQuestion(kToolId, kToolVersion);
+    m_feedbackDll->CustomerFeedbackEx(kToolId, kToolVersion, answer, time.text);
+    m_feedbackDll->FeedbackQuestion(kToolId, kToolVersion);
 }
 
 void CProblemSolvingFeedbackChildDlg::ReportAndClose(int answer) noexcept {
@@ -103,18 +103,18 @@ void CProblemSolvingFeedbackChildDlg::OnBnClickedClose() noexcept {
 
 // A click whose release lies in the button's rim (its hit margins) is not taken as an answer.
 void CProblemSolvingFeedbackChildDlg::OnBnClickedSolved() noexcept {
-    if (m_btnSolved.IsCursorInside())
+    if (m_solvedButton.IsCursorInside())
         ReportAndClose(kAnswerSolved);
 }
 
 void CProblemSolvingFeedbackChildDlg::OnBnClickedUnsolved() noexcept {
-    if (m_btnUnsolved.IsCursorInside())
+    if (m_unsolvedButton.IsCursorInside())
         ReportAndClose(kAnswerUnsolved);
 }
 
 void CProblemSolvingFeedbackChildDlg::OnBnClickedMoreSolutions() noexcept {
-    if (m_pFeedbackDll != nullptr)
-        m_pFeedbackDll->OpenUrl(kKnowledgeBaseRoot);
+    if (m_feedbackDll != nullptr)
+        m_feedbackDll->OpenUrl(kKnowledgeBaseRoot);
 }
 
 } // namespace halvane

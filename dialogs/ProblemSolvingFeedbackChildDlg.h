@@ -17,7 +17,7 @@ public:
     ~CProblemSolvingFeedbackChildDlg() override;
 
     // Copied from the outer before the window is created; null reports nothing.
-    void SetFeedbackDll(CFeedbackDll* pFeedbackDll) noexcept { m_pFeedbackDll = pFeedbackDll; }
+    void SetFeedbackDll(CFeedbackDll* pFeedbackDll) noexcept { m_feedbackDll = pFeedbackDll; }
 
     // Hands the answer to the library (when there is one): the first answer only, so a close that
     // follows an answer is not reported again.
@@ -38,13 +38,13 @@ private:
     // Reports the answer, then closes the outer.
     void ReportAndClose(int answer) noexcept;
 
-    RECT m_rcClient{};
-    CPngButton m_btnClose;
-    CImageButton m_btnSolved;
-    CImageButton m_btnUnsolved;
-    CImageButton m_btnMoreSolutions;
-    CFeedbackDll* m_pFeedbackDll = nullptr;
-    bool m_bAnswered = false;
+    RECT m_client{};
+    CPngButton m_closeButton;
+    CImageButton m_solvedButton;
+    CImageButton m_unsolvedButton;
+    CImageButton m_moreSolutionsButton;
+    CFeedbackDll* m_feedbackDll = nullptr;
+    bool m_answered = false;
 };
 
 } // namespace halvane

@@ -33,7 +33,7 @@ std::unique_ptr<CSkinFrameChildDlg> CProblemSolvingFeedbackDlg::CreateChildDlg()
     std::unique_ptr<CProblemSolvingFeedbackChildDlg> child(new (std::nothrow)
                                                                CProblemSolvingFeedbackChildDlg);
     if (child)
-        child->SetFeedbackDll(m_pFeedbackDll);
+        child->SetFeedbackDll(m_feedbackDll);
     return child;
 }
 

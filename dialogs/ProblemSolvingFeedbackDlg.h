@@ -20,7 +20,7 @@ public:
     ~CProblemSolvingFeedbackDlg() override;
 
     // The main panel's library (not owned; it must outlive the dialog); null reports nothing.
-    void SetFeedbackDll(CFeedbackDll* pFeedbackDll) noexcept { m_pFeedbackDll = pFeedbackDll; }
+    void SetFeedbackDll(CFeedbackDll* pFeedbackDll) noexcept { m_feedbackDll = pFeedbackDll; }
 
 protected:
     BOOL OnInitDialog() noexcept override;
@@ -29,7 +29,7 @@ protected:
     void OnCancel() noexcept override;
 
 private:
-    CFeedbackDll* m_pFeedbackDll = nullptr;
+    CFeedbackDll* m_feedbackDll = nullptr;
 };
 
 } // namespace halvane

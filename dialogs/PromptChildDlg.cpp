@@ -23,53 +23,53 @@ const fw::MessageTable& CPromptChildDlg::Messages() noexcept {
 
 void CPromptChildDlg::DoDataExchange(CDataExchange* pDX) noexcept {
     CSkinFrameChildDlg::DoDataExchange(pDX);
-    DDX_Control(pDX, IDC_PROMPT_CLOSE, m_btnClose);
-    DDX_Control(pDX, IDC_PROMPT_TEXT, m_stcMessage);
-    DDX_Control(pDX, IDC_PROMPT_OK, m_btnOk);
-    DDX_Control(pDX, IDC_PROMPT_CANCEL, m_btnCancel);
+    DDX_Control(pDX, IDC_PROMPT_CLOSE, m_closeButton);
+    DDX_Control(pDX, IDC_PROMPT_TEXT, m_messageText);
+    DDX_Control(pDX, IDC_PROMPT_OK, m_okButton);
+    DDX_Control(pDX, IDC_PROMPT_CANCEL, m_cancelButton);
 }
 
 void CPromptChildDlg::LayoutControls(bool bFirst) noexcept {
     RECT client{};
     GetClientRect(&client);
     const PromptLayout layout = ComputePromptLayout(client.right - client.left,
-                                                    client.bottom - client.top, m_fScale, m_nType);
+                                                    client.bottom - client.top, m_fScale, m_type);
     Gdiplus::Image* background = GetBkImage();
 
     // Only the close button takes the scale; the answer buttons keep theirs at 1.
     if (bFirst) {
-        m_btnClose.m_fScale = m_fScale;
-        m_btnClose.SetBkImage(background);
-        SetBkImageRect(m_btnClose, kPromptCloseBkRect);
-        SetPngImages(m_btnClose, kPromptCloseImages);
+        m_closeButton.m_fScale = m_fScale;
+        m_closeButton.SetBkImage(background);
+        SetBkImageRect(m_closeButton, kPromptCloseBkRect);
+        SetPngImages(m_closeButton, kPromptCloseImages);
     }
-    m_btnClose.MoveWindow(ToRect(layout.close), TRUE);
+    m_closeButton.MoveWindow(ToRect(layout.close), TRUE);
 
     if (bFirst) {
-        m_btnOk.SetBkImage(background);
-        SetBkImageRect(m_btnOk, kPromptOkBkRect);
-        m_btnCancel.SetBkImage(background);
-        SetBkImageRect(m_btnCancel, kPromptCancelBkRect);
-        SetPngImages(m_btnOk, layout.buttons.ok);
-        SetPngImages(m_btnCancel, layout.buttons.cancel);
+        m_okButton.SetBkImage(background);
+        SetBkImageRect(m_okButton, kPromptOkBkRect);
+        m_cancelButton.SetBkImage(background);
+        SetBkImageRect(m_cancelButton, kPromptCancelBkRect);
+        SetPngImages(m_okButton, layout.buttons.ok);
+        SetPngImages(m_cancelButton, layout.buttons.cancel);
     }
-    m_btnOk.MoveWindow(ToRect(layout.ok), TRUE);
-    m_btnCancel.MoveWindow(ToRect(layout.cancel), TRUE);
-    m_btnOk.ShowWindow(SW_SHOW);
-    m_btnCancel.ShowWindow(layout.buttons.cancelShown ? SW_SHOW : SW_HIDE);
+    m_okButton.MoveWindow(ToRect(layout.ok), TRUE);
+    m_cancelButton.MoveWindow(ToRect(layout.cancel), TRUE);
+    m_okButton.ShowWindow(SW_SHOW);
+    m_cancelButton.ShowWindow(layout.buttons.cancelShown ? SW_SHOW : SW_HIDE);
 
     if (bFirst) {
-        m_stcMessage.SetTextFont(0, 0);
-        m_stcMessage.SetAlignMode(kPromptMessageAlign);
+        m_messageText.SetTextFont(0, 0);
+        m_messageText.SetAlignMode(kPromptMessageAlign);
     }
-    m_stcMessage.SetWindowText(m_strMessage.c_str());
-    m_stcMessage.MoveWindow(ToRect(layout.message), TRUE);
+    m_messageText.SetWindowText(m_message.c_str());
+    m_messageText.MoveWindow(ToRect(layout.message), TRUE);
 }
 
 void CPromptChildDlg::ReleaseControls() noexcept {
-    m_btnClose.ReleasePngImages();
-    m_btnOk.ReleasePngImages();
-    m_btnCancel.ReleasePngImages();
+    m_closeButton.ReleasePngImages();
+    m_okButton.ReleasePngImages();
+    m_cancelButton.ReleasePngImages();
 }
 
 void CPromptChildDlg::OnBnClickedClose() noexcept {

@@ -16,8 +16,8 @@ public:
     ~CPromptChildDlg() override;
 
     // Set by the outer before the window is created.
-    void SetMessageText(const std::wstring& text) { m_strMessage = text; }
-    void SetType(int type) noexcept { m_nType = type; }
+    void SetMessageText(const std::wstring& text) { m_message = text; }
+    void SetType(int type) noexcept { m_type = type; }
 
     DECLARE_MESSAGE_TABLE()
 
@@ -31,12 +31,12 @@ private:
     void OnBnClickedOk() noexcept;
     void OnBnClickedCancel() noexcept;
 
-    CPngButton m_btnClose;
-    CPngButton m_btnOk;
-    CPngButton m_btnCancel;
-    CDrawTextStatic m_stcMessage;
-    std::wstring m_strMessage;
-    int m_nType = 1;
+    CPngButton m_closeButton;
+    CPngButton m_okButton;
+    CPngButton m_cancelButton;
+    CDrawTextStatic m_messageText;
+    std::wstring m_message;
+    int m_type = 1;
 };
 
 } // namespace halvane

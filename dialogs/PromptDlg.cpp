@@ -24,11 +24,11 @@ std::unique_ptr<CSkinFrameChildDlg> CPromptDlg::CreateChildDlg() noexcept {
     if (!child)
         return nullptr;
     try {
-        child->SetMessageText(m_strMessage);
+        child->SetMessageText(m_message);
     } catch (...) {
         return nullptr;
     }
-    child->SetType(m_nType);
+    child->SetType(m_type);
     return child;
 }
 

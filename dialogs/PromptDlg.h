@@ -15,9 +15,9 @@ public:
     ~CPromptDlg() override;
 
     // Both are handed to the inner once, when the dialog starts.
-    void SetMessageText(const std::wstring& text) { m_strMessage = text; }
+    void SetMessageText(const std::wstring& text) { m_message = text; }
     // 1 and 3: one button; 2 and 4: two; 3 and 4 read 确认/取消, the others 是/否.
-    void SetType(int type) noexcept { m_nType = type; }
+    void SetType(int type) noexcept { m_type = type; }
 
     DECLARE_MESSAGE_TABLE()
 
@@ -27,8 +27,8 @@ protected:
 private:
     LRESULT OnPromptResult(WPARAM wParam, LPARAM lParam) noexcept;
 
-    std::wstring m_strMessage;
-    int m_nType = 1;
+    std::wstring m_message;
+    int m_type = 1;
 };
 
 } // namespace halvane

@@ -31,7 +31,7 @@ BOOL CSkinFrameChildDlg::OnInitDialog() noexcept {
     // Without the background the controls stay as the template put them, unconfigured.
     if (GetBkImage() != nullptr) {
         LayoutControls(true);
-        m_bInitialized = true;
+        m_initialized = true;
     }
     return TRUE;
 }
@@ -42,18 +42,18 @@ void CSkinFrameChildDlg::OnCancel() noexcept {
 }
 
 Gdiplus::Image* CSkinFrameChildDlg::GetBkImage() noexcept {
-    if (!m_pBkImage) {
+    if (!m_bkImage) {
         Gdiplus::Image* image = nullptr;
         if (LoadPngFromResource(&image, static_cast<WORD>(m_params.backgroundPng)) != 0)
-            m_pBkImage.reset(image);
+            m_bkImage.reset(image);
     }
-    return m_pBkImage.get();
+    return m_bkImage.get();
 }
 
 void CSkinFrameChildDlg::OnDestroy() noexcept {
     CWnd::OnDestroy();
     ReleaseControls();
-    m_pBkImage.reset();
+    m_bkImage.reset();
 }
 
 BOOL CSkinFrameChildDlg::OnEraseBkgnd(HDC dc) noexcept {
@@ -74,7 +74,7 @@ BOOL CSkinFrameChildDlg::OnEraseBkgnd(HDC dc) noexcept {
 }
 
 void CSkinFrameChildDlg::DrawBackground(HDC dc, const RECT& client) noexcept {
-    Gdiplus::Image* image = m_pBkImage.get();
+    Gdiplus::Image* image = m_bkImage.get();
     Gdiplus::Graphics graphics(dc);
     graphics.SetSmoothingMode(Gdiplus::SmoothingModeHighQuality);
     const Gdiplus::Rect target(client.left, client.top, client.right - client.left,
@@ -87,7 +87,7 @@ void CSkinFrameChildDlg::DrawBackground(HDC dc, const RECT& client) noexcept {
 
 void CSkinFrameChildDlg::OnSize(UINT type, int cx, int cy) noexcept {
     CWnd::OnSize(type, cx, cy);
-    if (m_bInitialized)
+    if (m_initialized)
         LayoutControls(false);
 }
 

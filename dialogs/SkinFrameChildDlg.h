@@ -50,7 +50,7 @@ protected:
     void OnMove(int x, int y) noexcept;
     LRESULT OnNcHitTest(POINT point) noexcept;
 
-    bool m_bInitialized = false;
+    bool m_initialized = false;
     // Whether the last hit test fell in the caption strip: a move then is a drag.
     bool m_bInCaption = false;
 
@@ -58,7 +58,7 @@ private:
     void DrawBackground(HDC dc, const RECT& client) noexcept;
 
     const SkinPairParams m_params;
-    std::unique_ptr<Gdiplus::Image> m_pBkImage;
+    std::unique_ptr<Gdiplus::Image> m_bkImage;
 };
 
 } // namespace halvane

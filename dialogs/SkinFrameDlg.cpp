@@ -49,20 +49,20 @@ BOOL CSkinFrameDlg::OnInitDialog() noexcept {
 
     RECT outer{};
     GetWindowRect(&outer);
-    m_pChildDlg = CreateChildDlg();
-    if (!m_pChildDlg)
+    m_childDlg = CreateChildDlg();
+    if (!m_childDlg)
         return TRUE;
-    m_pChildDlg->m_fScale = m_fScale;
-    if (!m_pChildDlg->Create(static_cast<UINT>(m_params.innerTemplate), this)) {
-        m_pChildDlg.reset();
+    m_childDlg->m_fScale = m_fScale;
+    if (!m_childDlg->Create(static_cast<UINT>(m_params.innerTemplate), this)) {
+        m_childDlg.reset();
         return TRUE;
     }
-    m_pChildDlg->MoveWindow(ToRect(InitialChildRect(ToIntRect(outer))), TRUE);
+    m_childDlg->MoveWindow(ToRect(InitialChildRect(ToIntRect(outer))), TRUE);
     // A hidden outer (a modal one until its loop starts) shows the inner when it shows itself:
     // an owned window shown before its owner can end up beneath it (Wine's X11 driver
     // restacks the owner above it once the owner is mapped).
     if (IsWindowVisible())
-        m_pChildDlg->ShowWindow(SW_SHOW);
+        m_childDlg->ShowWindow(SW_SHOW);
     return TRUE;
 }
 
@@ -76,15 +76,15 @@ void CSkinFrameDlg::OnSkinMissing() noexcept {
 }
 
 BOOL CSkinFrameDlg::PaintLayeredSkin() noexcept {
-    if (!m_pSkin) {
+    if (!m_skin) {
         Gdiplus::Image* image = nullptr;
         if (LoadPngFromResource(&image, static_cast<WORD>(m_params.skinPng)) == 0)
             return FALSE;
-        m_pSkin.reset(image);
+        m_skin.reset(image);
     }
     const fw::IntPoint size = OuterSize(m_params, m_fScale);
     // A failed update still leaves a usable pair; only a missing skin stops it.
-    UpdateLayeredSkin(GetSafeHwnd(), *m_pSkin, size.x, size.y, m_params.highQualitySkin);
+    UpdateLayeredSkin(GetSafeHwnd(), *m_skin, size.x, size.y, m_params.highQualitySkin);
     return TRUE;
 }
 
@@ -95,26 +95,26 @@ void CSkinFrameDlg::FollowChild(int left, int top, int right, int bottom) noexce
 
 void CSkinFrameDlg::OnMove(int x, int y) noexcept {
     CWnd::OnMove(x, y);
-    if (!m_bMoveChild || !m_pChildDlg || !m_pChildDlg->IsWindow())
+    if (!m_bMoveChild || !m_childDlg || !m_childDlg->IsWindow())
         return;
     RECT outer{};
     GetWindowRect(&outer);
-    m_pChildDlg->MoveWindow(ToRect(InnerRectForOuter(m_params, ToIntRect(outer), m_fScale)), TRUE);
+    m_childDlg->MoveWindow(ToRect(InnerRectForOuter(m_params, ToIntRect(outer), m_fScale)), TRUE);
 }
 
 LRESULT CSkinFrameDlg::OnWindowPosChanged(WPARAM, LPARAM lParam) noexcept {
     // The default processing sends WM_MOVE and WM_SIZE.
     const LRESULT result = Default();
     const auto* pos = reinterpret_cast<const WINDOWPOS*>(lParam);
-    if (pos == nullptr || !m_pChildDlg || !m_pChildDlg->IsWindow())
+    if (pos == nullptr || !m_childDlg || !m_childDlg->IsWindow())
         return result;
-    if ((pos->flags & SWP_SHOWWINDOW) != 0 && !m_pChildDlg->IsWindowVisible()) {
-        m_pChildDlg->ShowWindow(m_nShowChildCmd);
-    } else if ((pos->flags & SWP_HIDEWINDOW) != 0 && !IsModal() && m_pChildDlg->IsWindowVisible()) {
+    if ((pos->flags & SWP_SHOWWINDOW) != 0 && !m_childDlg->IsWindowVisible()) {
+        m_childDlg->ShowWindow(m_showChildCmd);
+    } else if ((pos->flags & SWP_HIDEWINDOW) != 0 && !IsModal() && m_childDlg->IsWindowVisible()) {
         // A modeless pair hides as one, however its outer was hidden (a close ends a modeless
         // dialog by hiding it). A modal pair's inner goes with the outer's window, after the
         // owner has taken the activation back.
-        m_pChildDlg->ShowWindow(SW_HIDE);
+        m_childDlg->ShowWindow(SW_HIDE);
     }
     return result;
 }
@@ -128,9 +128,9 @@ LRESULT CSkinFrameDlg::OnMouseActivate(WPARAM, LPARAM) noexcept {
 
 void CSkinFrameDlg::OnDestroy() noexcept {
     CWnd::OnDestroy();
-    m_pSkin.reset();
+    m_skin.reset();
     // The owned inner window is already gone: owned windows are destroyed first.
-    m_pChildDlg.reset();
+    m_childDlg.reset();
 }
 
 } // namespace halvane

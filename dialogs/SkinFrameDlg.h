@@ -28,7 +28,7 @@ public:
     void FollowChild(int left, int top, int right, int bottom) noexcept;
 
     // The inner dialog object; null before OnInitDialog and after the window is destroyed.
-    CSkinFrameChildDlg* GetChildDlg() const noexcept { return m_pChildDlg.get(); }
+    CSkinFrameChildDlg* GetChildDlg() const noexcept { return m_childDlg.get(); }
 
     // Set before the window is created; the outer hands it to the inner.
     float m_fScale = 1.0f;
@@ -58,12 +58,12 @@ protected:
     // While true, a move of the outer moves the inner with it.
     bool m_bMoveChild = true;
     // How the inner is shown when the outer shows itself.
-    int m_nShowChildCmd = SW_SHOWNA;
+    int m_showChildCmd = SW_SHOWNA;
 
 private:
     const SkinPairParams m_params;
-    std::unique_ptr<Gdiplus::Image> m_pSkin;
-    std::unique_ptr<CSkinFrameChildDlg> m_pChildDlg;
+    std::unique_ptr<Gdiplus::Image> m_skin;
+    std::unique_ptr<CSkinFrameChildDlg> m_childDlg;
 };
 
 } // namespace halvane

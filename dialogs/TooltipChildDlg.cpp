@@ -24,9 +24,9 @@ void CTooltipChildDlg::InitContent(BOOL bFill) noexcept {
     const fw::IntRect text =
         AgreementTextRect({client.left, client.top, client.right, client.bottom}, m_fScale);
     m_richEdit.MoveWindow(RECT{text.left, text.top, text.right, text.bottom}, TRUE);
-    if (!bFill || m_bFilled)
+    if (!bFill || m_filled)
         return;
-    m_bFilled = true;
+    m_filled = true;
     // A missing bitmap leaves a null handle: the frame then draws no bar cells.
     m_scrollBitmap.LoadBitmap(IDB_SCROLLBAR);
     AttachSkinScrollBar(&m_richEdit, m_scrollBitmap, m_fScale, 0);

@@ -31,7 +31,7 @@ protected:
 private:
     CRichEditCtrl m_richEdit;
     CBitmap m_scrollBitmap;
-    bool m_bFilled = false;
+    bool m_filled = false;
 };
 
 } // namespace halvane

@@ -14,8 +14,7 @@ fw::IntRect TooltipInitialInnerRect(const fw::IntRect& outer, float scale) noexc
 
 fw::IntRect AgreementTextRect(const fw::IntRect& client, float scale) noexcept {
     const int inset = ScaleLength(8, scale);
-    return {client.left + inset, client.top + inset, client.right - inset,
-            client.bottom - inset};
+    return {client.left + inset, client.top + inset, client.right - inset, client.bottom - inset};
 }
 
 } // namespace halvane

@@ -26,9 +26,9 @@ struct CommandRunnerHooks {
     FARPROC(WINAPI* lookupIsWow64Process)();
     BOOL(WINAPI* disableRedirection)(PVOID* oldValue);
     BOOL(WINAPI* revertRedirection)(PVOID oldValue);
-    BOOL(WINAPI* createProcess)(LPCWSTR, LPWSTR, LPSECURITY_ATTRIBUTES, LPSECURITY_ATTRIBUTES,
-                                BOOL, DWORD, LPVOID, LPCWSTR, LPSTARTUPINFOW,
-                                LPPROCESS_INFORMATION);
+    BOOL(WINAPI* createProcess)
+    (LPCWSTR, LPWSTR, LPSECURITY_ATTRIBUTES, LPSECURITY_ATTRIBUTES, BOOL, DWORD, LPVOID, LPCWSTR,
+     LPSTARTUPINFOW, LPPROCESS_INFORMATION);
     DWORD timeLimitMs;
 };
 

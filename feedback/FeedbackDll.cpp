@@ -25,8 +25,7 @@ template <typename Fn> bool Resolve(HMODULE module, const char* name, Fn& slot) 
 std::wstring LibraryPath() noexcept {
     try {
         const std::wstring folder = fw::ModuleFolder();
-        return folder.empty() ? std::wstring()
-                              : fw::LongPathForm(folder + kLibraryName, MAX_PATH);
+        return folder.empty() ? std::wstring() : fw::LongPathForm(folder + kLibraryName, MAX_PATH);
     } catch (const std::bad_alloc&) {
         return {};
     }

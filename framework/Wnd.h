@@ -10,8 +10,9 @@
 // Teardown: at WM_NCDESTROY the default processing runs, then the object is unbound (subclass
 // removed, m_hWnd null) and PostNcDestroy is called last: at once when the window died outside
 // the object's handlers, else when the outermost message of the object being handled returns,
-// so a handler that destroys its window may still use its members. A CWnd destroyed while its window lives
-// unbinds first and then destroys the window, so no message reaches a half-destroyed object.
+// so a handler that destroys its window may still use its members. A CWnd destroyed while its
+// window lives unbinds first and then destroys the window, so no message reaches a half-destroyed
+// object.
 #pragma once
 
 #include <windows.h>

@@ -32,8 +32,8 @@ bool ReadPrintFlag(const std::wstring& logFolder) {
     // check: a link swapped in just then could only choose the print flag, which a user who made
     // the folder can choose anyway by writing the file.
     const auto folder = fw::SafeFolder::Open(logFolder);
-    const auto config = folder.OpenFile(kLogConfigFile, FILE_READ_ATTRIBUTES,
-                                        fw::SafeFolder::Opening::Existing);
+    const auto config =
+        folder.OpenFile(kLogConfigFile, FILE_READ_ATTRIBUTES, fw::SafeFolder::Opening::Existing);
     if (!config.handle) {
         return false;
     }

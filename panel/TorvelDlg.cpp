@@ -87,7 +87,7 @@ BOOL CTorvelDlg::OnInitDialog() noexcept {
     FillModeList();
     SetTimer(kHoverTimer, kTimerPeriodMs);
     SetTimer(kVersionCheckTimer, kTimerPeriodMs);
-    m_bInitialized = true;
+    m_initialized = true;
     return TRUE;
 }
 
@@ -119,7 +119,7 @@ void CTorvelDlg::OnDestroy() noexcept {
     m_background.reset();
     KillTimer(kHoverTimer);
     m_modeChange.ReleaseWaitDialog();
-    m_pTooltipDlg.reset();
+    m_agreementDlg.reset();
     m_mouseHook.Uninstall();
     m_feedbackDll.Free();
 }
@@ -137,8 +137,8 @@ bool CTorvelDlg::EnsureBackground() noexcept {
 // --- layout and painting ----------------------------------------------------------------------
 
 void CTorvelDlg::LayoutControls(bool bFirst) noexcept {
-    GetClientRect(&m_rcClient);
-    const fw::IntRect client = ToIntRect(m_rcClient);
+    GetClientRect(&m_client);
+    const fw::IntRect client = ToIntRect(m_client);
 
     // Text widths in the main window's font, measured on a DC of the panel.
     const CWnd* fontSource = GetParent() != nullptr ? GetParent() : this;
@@ -153,9 +153,8 @@ void CTorvelDlg::LayoutControls(bool bFirst) noexcept {
             // No memory for the texts: the links get no width of their own.
         }
     }
-    const PanelLayout layout = LayoutPanel(client, m_fScale,
-                                           consentAndLinkWidth / kConsentAndLinkChars,
-                                           feedbackWidth);
+    const PanelLayout layout =
+        LayoutPanel(client, m_fScale, consentAndLinkWidth / kConsentAndLinkChars, feedbackWidth);
     if (bFirst)
         SetUpControls();
 
@@ -182,8 +181,8 @@ void CTorvelDlg::SetUpControls() noexcept {
     m_closeButton.SetPngImages(IDB_PANEL_CLOSE_NORMAL, IDB_PANEL_CLOSE_HOVER,
                                IDB_PANEL_CLOSE_PRESSED, IDB_PANEL_CLOSE_DISABLED);
     m_minimizeButton.m_fScale = m_fScale;
-    m_minimizeButton.SetPngImages(IDB_PANEL_MIN_NORMAL, IDB_PANEL_MIN_HOVER,
-                                  IDB_PANEL_MIN_PRESSED, IDB_PANEL_MIN_DISABLED);
+    m_minimizeButton.SetPngImages(IDB_PANEL_MIN_NORMAL, IDB_PANEL_MIN_HOVER, IDB_PANEL_MIN_PRESSED,
+                                  IDB_PANEL_MIN_DISABLED);
 
     m_versionText.SetWindowText(kToolVersion);
     m_versionText.SetBkImage(background);
@@ -234,9 +233,9 @@ BOOL CTorvelDlg::OnEraseBkgnd(HDC dc) noexcept {
                            static_cast<INT>(m_background->GetHeight()), Gdiplus::UnitPixel);
     }
 
-    if (!m_bFontCreated) {
+    if (!m_fontCreated) {
         CreateDerivedFont(GetParent() != nullptr ? GetParent() : this, 0, 0, m_font);
-        m_bFontCreated = true;
+        m_fontCreated = true;
     }
 
     const fw::IntRect line = PromptLineRect(ToIntRect(client), m_fScale);
@@ -276,8 +275,8 @@ LRESULT CTorvelDlg::OnSetPowerResult(WPARAM wParam, LPARAM) noexcept {
 }
 
 void CTorvelDlg::OnBnClickedAgree() noexcept {
-    const HANDLE thread = ::CreateThread(nullptr, 0, &CTorvelDlg::AgreeCheckThreadProc, this, 0,
-                                         nullptr);
+    const HANDLE thread =
+        ::CreateThread(nullptr, 0, &CTorvelDlg::AgreeCheckThreadProc, this, 0, nullptr);
     if (thread != nullptr)
         ::CloseHandle(thread);
 }
@@ -323,7 +322,7 @@ void CTorvelDlg::OnLButtonDown(UINT nFlags, POINT point) noexcept {
 
 LRESULT CTorvelDlg::OnHookLButtonDown(WPARAM, LPARAM) noexcept {
     POINT cursor{};
-    if (!::GetCursorPos(&cursor) || !m_pTooltipDlg)
+    if (!::GetCursorPos(&cursor) || !m_agreementDlg)
         return 1;
     RECT panel{};
     GetWindowRect(&panel);
@@ -335,37 +334,37 @@ LRESULT CTorvelDlg::OnHookLButtonDown(WPARAM, LPARAM) noexcept {
     if (m_agreementLink.IsPointInside(cursor.x, cursor.y))
         return 1;
     RECT popup{};
-    m_pTooltipDlg->GetWindowRect(&popup);
-    if (!::PtInRect(&popup, cursor) && m_pTooltipDlg->IsWindowVisible())
+    m_agreementDlg->GetWindowRect(&popup);
+    if (!::PtInRect(&popup, cursor) && m_agreementDlg->IsWindowVisible())
         HideAgreement();
     return 1;
 }
 
 void CTorvelDlg::ToggleAgreement() noexcept {
-    if (!m_pTooltipDlg) {
-        m_pTooltipDlg.reset(new (std::nothrow) CTooltipDlg());
-        if (!m_pTooltipDlg)
+    if (!m_agreementDlg) {
+        m_agreementDlg.reset(new (std::nothrow) CTooltipDlg());
+        if (!m_agreementDlg)
             return;
-        m_pTooltipDlg->m_fScale = m_fScale;
-        m_pTooltipDlg->Create(IDD_TOOLTIP_DIALOG, this);
+        m_agreementDlg->m_fScale = m_fScale;
+        m_agreementDlg->Create(IDD_TOOLTIP_DIALOG, this);
     }
     RECT window{};
     GetWindowRect(&window);
     const fw::IntRect place = AgreementPopupRect(ToIntRect(window), m_fScale);
-    m_pTooltipDlg->MoveWindow(place.left, place.top, place.Width(), place.Height(), TRUE);
-    if (!m_pTooltipDlg->IsWindowVisible()) {
-        m_pTooltipDlg->ShowWindow(SW_SHOW);
-        m_pTooltipDlg->ShowChildDlg(TRUE);
+    m_agreementDlg->MoveWindow(place.left, place.top, place.Width(), place.Height(), TRUE);
+    if (!m_agreementDlg->IsWindowVisible()) {
+        m_agreementDlg->ShowWindow(SW_SHOW);
+        m_agreementDlg->ShowChildDlg(TRUE);
     } else {
         HideAgreement();
     }
 }
 
 void CTorvelDlg::HideAgreement() noexcept {
-    if (!m_pTooltipDlg)
+    if (!m_agreementDlg)
         return;
-    m_pTooltipDlg->ShowWindow(SW_HIDE);
-    m_pTooltipDlg->ShowChildDlg(FALSE);
+    m_agreementDlg->ShowWindow(SW_HIDE);
+    m_agreementDlg->ShowChildDlg(FALSE);
 }
 
 } // namespace halvane

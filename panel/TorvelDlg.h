@@ -86,9 +86,9 @@ private:
     // One short thread per click on the consent box: "设置" follows the box's state.
     static DWORD WINAPI AgreeCheckThreadProc(LPVOID param) noexcept;
 
-    RECT m_rcClient{};
+    RECT m_client{};
     std::unique_ptr<Gdiplus::Image> m_background;
-    bool m_bFontCreated = false;
+    bool m_fontCreated = false;
     CFont m_font;
     CDrawTextStatic m_versionText;
     CPngButton m_closeButton;
@@ -103,7 +103,7 @@ private:
     CPowerSchemeSwitcher m_powerSwitcher;
     CPanelPrompts m_prompts;
     CModeChange m_modeChange{*this, m_fScale, m_powerSwitcher, m_prompts};
-    std::unique_ptr<CTooltipDlg> m_pTooltipDlg; // made at the first press on the link
+    std::unique_ptr<CTooltipDlg> m_agreementDlg; // made at the first press on the link
     CFeedbackDll m_feedbackDll;
     CPanelStartup m_startup{m_powerSwitcher, m_mouseHook, m_feedbackDll, m_prompts};
 };
