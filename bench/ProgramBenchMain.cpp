@@ -1,5 +1,7 @@
 // Benchmarks of the whole program, run under Wine by bench/program.sh:
 //   bench_program startup PAIRS TOOL.exe BARE.exe   start to first sight, against the floor
+//   bench_program versus PAIRS BEFORE.exe AFTER.exe   two builds of the tool, start to first
+//                                                   sight, in alternating pairs
 //   bench_program hold|holdbare SECONDS EXE [ARGS]  start the tool (or the floor program)
 //                                                   and keep it up while the script measures
 //   bench_program modechange PAIRS TOOL.exe         "设置" to the outcome prompt, against the
@@ -105,6 +107,36 @@ int Startup(int pairs, const std::wstring& tool, const std::wstring& bare) {
     PrintSummary("floor program", bareMs);
     PrintInterval("ratio per pair", ratios, "");
     PrintVerdict(ratios, 1.3, "start-up at most 1.3 x the floor");
+    return 0;
+}
+
+// Two builds of the tool started in alternating pairs, both timed to the tool's first full
+// sight: what one change to the program gained, within one run.
+int Versus(int pairs, const std::wstring& before, const std::wstring& after) {
+    std::vector<double> beforeMs, afterMs, ratios;
+    for (int i = -1; i < pairs; ++i) {
+        double b = 0, a = 0;
+        if (i % 2 == 0) {
+            b = TimeStart(before, ToolReady);
+            a = TimeStart(after, ToolReady);
+        } else {
+            a = TimeStart(after, ToolReady);
+            b = TimeStart(before, ToolReady);
+        }
+        if (a < 0 || b < 0) {
+            std::printf("versus: a build never reached its observable point\n");
+            return 1;
+        }
+        if (i < 0)
+            continue;
+        beforeMs.push_back(b);
+        afterMs.push_back(a);
+        ratios.push_back(a / b);
+    }
+    std::printf("Cold start, before against after (%d pairs, alternating order)\n", pairs);
+    PrintSummary("before", beforeMs);
+    PrintSummary("after", afterMs);
+    PrintInterval("after / before", ratios, "");
     return 0;
 }
 
@@ -435,13 +467,15 @@ int HandleCheck(const std::wstring& program) {
 
 int wmain(int argc, wchar_t** argv) {
     if (argc < 4) {
-        std::fprintf(stderr, "usage: bench_program startup|hold|holdbare|modechange|leaks|feedback|handlecheck N TOOL.exe [BARE.exe]\n");
+        std::fprintf(stderr, "usage: bench_program startup|versus|hold|holdbare|modechange|leaks|feedback|handlecheck N TOOL.exe [BARE.exe]\n");
         return 2;
     }
     const std::wstring command = argv[1];
     const int n = static_cast<int>(std::wcstol(argv[2], nullptr, 10));
     if (command == L"startup" && argc >= 5)
         return Startup(n, argv[3], argv[4]);
+    if (command == L"versus" && argc >= 5)
+        return Versus(n, argv[3], argv[4]);
     if (command == L"hold" || command == L"holdbare")
         return Hold(n, argv[3], argc >= 5 ? argv[4] : L"", command == L"hold");
     if (command == L"leaks")

@@ -8,6 +8,9 @@
 #   bench/program.sh [--update-readme] [PAIRS]     timed pairs per timing (default 15)
 # BENCH_BUILD_DIR chooses the tree of the benchmark programs (default build/bench-x64); the
 # measured Halvane.exe is the shipped one of build/release-x64 (built here when missing).
+# BENCH_STEPS="label=folder ..." (no spaces) names earlier shipped folders, oldest first: each step, and
+# finally this build, is timed against the one before it (cold start head to head, and the mode
+# change of each against the bare commands), so every change shows its own gain in this run.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -75,6 +78,30 @@ idle() { # hold|holdbare EXE LABEL [ARGS]
   wait "$holder" || true
 }
 
+# Every step's folder beside the shipped one, and each timed against its predecessor.
+steps() { # PAIRS
+  local previous="" label folder i=0
+  for step in $BENCH_STEPS "this-build=build/release-x64/Halvane"; do
+    label=${step%%=*}
+    folder=${step#*=}
+    i=$((i + 1))
+    rm -rf "$stage/step$i"
+    cp -r "$folder" "$stage/step$i"
+    if [ -n "$previous" ]; then
+      echo "Step: $label (against $previous_label)"
+      run versus "$1" "C:\\halvane-bench\\step$((i - 1))\\Halvane.exe" \
+        "C:\\halvane-bench\\step$i\\Halvane.exe" || echo "(versus exited $?)"
+    else
+      echo "Step: $label (the starting point)"
+    fi
+    run modechange "$1" "C:\\halvane-bench\\step$i\\Halvane.exe" | grep -E "click to|difference|bare" ||
+      echo "(mode change exited $?)"
+    echo
+    previous=$step
+    previous_label=$label
+  done
+}
+
 out=$(mktemp)
 trap 'rm -f "$out"; "$root/scripts/wine-prefix" stop' EXIT
 {
@@ -105,6 +132,10 @@ trap 'rm -f "$out"; "$root/scripts/wine-prefix" stop' EXIT
   echo "bench: mode change, $pairs pairs" >&2
   run modechange "$pairs" "$tool" || echo "(mode change benchmark exited $?)"
   echo
+  if [ -n "${BENCH_STEPS:-}" ]; then
+    echo "bench: steps $BENCH_STEPS" >&2
+    steps "$pairs"
+  fi
   echo "bench: dialogs opened and closed, $leak_rounds rounds each" >&2
   echo "Leaks: GDI objects (Wine's GDI trace) and kernel handles (the system's handle list)" \
        "after rounds 1, $((leak_rounds / 2)) and $leak_rounds of each dialog"
