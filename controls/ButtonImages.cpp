@@ -1,15 +1,12 @@
 #include "controls/ButtonImages.h"
 
-#include "controls/PngResource.h"
-
 namespace halvane {
 
 void CButtonImages::Load(UINT normalId, UINT hoverId, UINT pressedId, UINT disabledId) noexcept {
     const UINT ids[] = {normalId, hoverId, pressedId, disabledId};
     for (std::size_t i = 0; i < m_images.size(); ++i) {
-        Gdiplus::Image* image = nullptr;
-        if (LoadPngFromResource(&image, static_cast<WORD>(ids[i])) == 1)
-            m_images[i].reset(image);
+        if (SharedImage image = CPngCache::Get(static_cast<WORD>(ids[i])))
+            m_images[i] = std::move(image);
     }
 }
 

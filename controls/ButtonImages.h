@@ -11,22 +11,23 @@
 #include <memory>
 
 #include "controls/ButtonState.h"
+#include "controls/PngCache.h"
 
 namespace halvane {
 
 class CButtonImages {
 public:
-    // Loads a separate image per slot, even for repeated ids. An id without a resource leaves its
-    // slot as it was; an image loaded over an older one replaces (and frees) it.
+    // Takes each slot's image from the process's PNG cache. An id without a resource leaves its
+    // slot as it was; an image taken over an older one replaces it.
     void Load(UINT normalId, UINT hoverId, UINT pressedId, UINT disabledId) noexcept;
-    // Frees every image and empties the slots.
+    // Lets go of every image and empties the slots.
     void Release() noexcept;
     // All four slots hold an image; the buttons draw nothing otherwise.
     bool Complete() const noexcept;
     Gdiplus::Image* Get(FaceSlot slot) const noexcept;
 
 private:
-    std::array<std::unique_ptr<Gdiplus::Image>, 4> m_images;
+    std::array<SharedImage, 4> m_images;
 };
 
 } // namespace halvane

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "controls/CheckBoxLayout.h"
-#include "controls/PngResource.h"
+#include "controls/PngCache.h"
 #include "framework/PaintDC.h"
 #include "framework/ScopedSelect.h"
 #include "res/resource.h"
@@ -71,10 +71,8 @@ bool CCheckBoxBtn::PrepareSurface(HDC paintDC, int width, int height) noexcept {
 void CCheckBoxBtn::DrawBoxAndText() noexcept {
     if (!m_pBoxImage) {
         // Tried again at every paint until the resource loads.
-        Gdiplus::Image* image = nullptr;
-        if (LoadPngFromResource(&image, IDB_CHECKBOX) == 1)
-            m_pBoxImage.reset(image);
-        else
+        m_pBoxImage = CPngCache::Get(IDB_CHECKBOX);
+        if (!m_pBoxImage)
             return;
     }
     const auto check = static_cast<int>(SendMessage(BM_GETCHECK));

@@ -10,6 +10,7 @@
 
 #include <memory>
 
+#include "controls/PngCache.h"
 #include "framework/Bitmap.h"
 #include "framework/Brush.h"
 #include "framework/Button.h"
@@ -40,7 +41,7 @@ private:
     // Box and text into the memory DC; nothing while PNG 140 cannot be loaded.
     void DrawBoxAndText() noexcept;
 
-    std::unique_ptr<Gdiplus::Image> m_pBoxImage;
+    SharedImage m_pBoxImage;
     CDC m_memDC;
     CBitmap m_memBitmap;
     SIZE m_memSize{};

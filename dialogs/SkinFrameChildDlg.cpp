@@ -1,6 +1,6 @@
 #include "dialogs/SkinFrameChildDlg.h"
 
-#include "controls/PngResource.h"
+#include "controls/PngCache.h"
 #include "dialogs/PairGeometry.h"
 #include "dialogs/SkinFrameDlg.h"
 #include "framework/MemoryDC.h"
@@ -42,11 +42,8 @@ void CSkinFrameChildDlg::OnCancel() noexcept {
 }
 
 Gdiplus::Image* CSkinFrameChildDlg::GetBkImage() noexcept {
-    if (!m_bkImage) {
-        Gdiplus::Image* image = nullptr;
-        if (LoadPngFromResource(&image, static_cast<WORD>(m_params.backgroundPng)) != 0)
-            m_bkImage.reset(image);
-    }
+    if (!m_bkImage)
+        m_bkImage = CPngCache::Get(static_cast<WORD>(m_params.backgroundPng));
     return m_bkImage.get();
 }
 

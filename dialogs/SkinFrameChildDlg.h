@@ -10,6 +10,7 @@
 
 #include <memory>
 
+#include "controls/PngCache.h"
 #include "dialogs/SkinPairParams.h"
 #include "framework/Dialog.h"
 
@@ -58,7 +59,7 @@ private:
     void DrawBackground(HDC dc, const RECT& client) noexcept;
 
     const SkinPairParams m_params;
-    std::unique_ptr<Gdiplus::Image> m_bkImage;
+    SharedImage m_bkImage;
 };
 
 } // namespace halvane

@@ -1,6 +1,6 @@
 #include "dialogs/SkinFrameDlg.h"
 
-#include "controls/PngResource.h"
+#include "controls/PngCache.h"
 #include "dialogs/LayeredSkin.h"
 #include "dialogs/PairGeometry.h"
 
@@ -76,12 +76,10 @@ void CSkinFrameDlg::OnSkinMissing() noexcept {
 }
 
 BOOL CSkinFrameDlg::PaintLayeredSkin() noexcept {
-    if (!m_skin) {
-        Gdiplus::Image* image = nullptr;
-        if (LoadPngFromResource(&image, static_cast<WORD>(m_params.skinPng)) == 0)
-            return FALSE;
-        m_skin.reset(image);
-    }
+    if (!m_skin)
+        m_skin = CPngCache::Get(static_cast<WORD>(m_params.skinPng));
+    if (!m_skin)
+        return FALSE;
     const fw::IntPoint size = OuterSize(m_params, m_fScale);
     // A failed update still leaves a usable pair; only a missing skin stops it.
     UpdateLayeredSkin(GetSafeHwnd(), *m_skin, size.x, size.y, m_params.highQualitySkin);

@@ -11,6 +11,7 @@
 
 #include <memory>
 
+#include "controls/PngCache.h"
 #include "dialogs/SkinFrameChildDlg.h"
 #include "dialogs/SkinPairParams.h"
 #include "framework/CenterPlacement.h"
@@ -62,7 +63,7 @@ protected:
 
 private:
     const SkinPairParams m_params;
-    std::unique_ptr<Gdiplus::Image> m_skin;
+    SharedImage m_skin;
     std::unique_ptr<CSkinFrameChildDlg> m_childDlg;
 };
 

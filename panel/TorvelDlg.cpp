@@ -4,7 +4,6 @@
 #include <new>
 
 #include "controls/FontUtil.h"
-#include "controls/PngResource.h"
 #include "engine/PowerMessages.h"
 #include "engine/PowerModeTable.h"
 #include "feedback/FeedbackAddresses.h"
@@ -77,7 +76,7 @@ void CTorvelDlg::DoDataExchange(CDataExchange* dx) noexcept {
 BOOL CTorvelDlg::OnInitDialog() noexcept {
     CDialog::OnInitDialog();
 
-    if (!EnsureBackground())
+    if (GetBkImage() == nullptr)
         return TRUE; // no skin: no checks, no layout, no list, no timers
 
     // A failed check has ended the process; only a replaced end comes back.
@@ -110,28 +109,20 @@ void CTorvelDlg::OnTimer(UINT_PTR nIDEvent) noexcept {
     Default();
 }
 
-void CTorvelDlg::OnDestroy() noexcept {
-    CWnd::OnDestroy();
+void CTorvelDlg::ReleaseControls() noexcept {
     m_closeButton.ReleasePngImages();
     m_minimizeButton.ReleasePngImages();
     m_setButton.ReleasePngImages();
     m_moreToolsButton.ReleasePngImages();
-    m_background.reset();
+}
+
+void CTorvelDlg::OnDestroy() noexcept {
+    CSkinFrameChildDlg::OnDestroy(); // the controls' images, then the background
     KillTimer(kHoverTimer);
     m_modeChange.ReleaseWaitDialog();
     m_agreementDlg.reset();
     m_mouseHook.Uninstall();
     m_feedbackDll.Free();
-}
-
-bool CTorvelDlg::EnsureBackground() noexcept {
-    if (m_background)
-        return true;
-    Gdiplus::Image* image = nullptr;
-    if (!LoadPngFromResource(&image, IDB_PANEL_BK))
-        return false;
-    m_background.reset(image);
-    return true;
 }
 
 // --- layout and painting ----------------------------------------------------------------------
@@ -174,7 +165,7 @@ void CTorvelDlg::LayoutControls(bool bFirst) noexcept {
 }
 
 void CTorvelDlg::SetUpControls() noexcept {
-    Gdiplus::Image* background = m_background.get();
+    Gdiplus::Image* background = GetBkImage();
 
     // Close and minimise have no background piece: they are composed over their white fill.
     m_closeButton.m_fScale = m_fScale;
@@ -220,17 +211,18 @@ void CTorvelDlg::SetUpControls() noexcept {
 BOOL CTorvelDlg::OnEraseBkgnd(HDC dc) noexcept {
     RECT client{};
     GetClientRect(&client);
-    if (!EnsureBackground())
+    Gdiplus::Image* background = GetBkImage();
+    if (background == nullptr)
         return TRUE;
 
     {
         Gdiplus::Graphics graphics(dc);
         graphics.SetSmoothingMode(Gdiplus::SmoothingModeHighQuality);
-        graphics.DrawImage(m_background.get(),
+        graphics.DrawImage(background,
                            Gdiplus::Rect(client.left, client.top, client.right - client.left,
                                          client.bottom - client.top),
-                           0, 0, static_cast<INT>(m_background->GetWidth()),
-                           static_cast<INT>(m_background->GetHeight()), Gdiplus::UnitPixel);
+                           0, 0, static_cast<INT>(background->GetWidth()),
+                           static_cast<INT>(background->GetHeight()), Gdiplus::UnitPixel);
     }
 
     if (!m_fontCreated) {

@@ -64,7 +64,7 @@ private:
     // Places every control; the first call also configures them.
     void LayoutControls(bool bFirst) noexcept override;
     void SetUpControls() noexcept;
-    bool EnsureBackground() noexcept;
+    void ReleaseControls() noexcept override;
     // The agreement pop-up: made on first need, placed under the panel's header and toggled.
     void ToggleAgreement() noexcept;
     void HideAgreement() noexcept;
@@ -87,7 +87,6 @@ private:
     static DWORD WINAPI AgreeCheckThreadProc(LPVOID param) noexcept;
 
     RECT m_client{};
-    std::unique_ptr<Gdiplus::Image> m_background;
     bool m_fontCreated = false;
     CFont m_font;
     CDrawTextStatic m_versionText;

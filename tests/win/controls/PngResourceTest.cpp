@@ -1,10 +1,13 @@
-// LoadPngFromResource against PNG resources linked into this test: decoded pixels, independent
-// images, the missing and undecodable cases, and no memory left once the images are deleted.
+// LoadPngFromResource and the process's PNG cache against PNG resources linked into this test:
+// decoded pixels, independent images, the missing and undecodable cases, one shared image per id
+// while a cache lives, and no memory left once the images (or the cache) are gone.
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <memory>
 
 #include "TestResources.h"
+#include "controls/PngCache.h"
 #include "controls/PngResource.h"
 #include "win/support/Gdiplus.h"
 
@@ -110,6 +113,57 @@ TEST_F(PngResourceTest, DeletingTheImagesReleasesTheirMemory) {
     const std::size_t after = HeapBusyBytes();
     // Keeping each copy of the bytes would add kRounds x resourceSize (over 3 MB).
     EXPECT_LT(after, before + resourceSize * 4) << "before " << before << " after " << after;
+}
+
+TEST_F(PngResourceTest, CacheSharesOneImagePerIdAndLetsGoWhenItEnds) {
+    const SharedImage loose = CPngCache::Get(IDP_RGB_2X2); // no cache: the caller's own
+    ASSERT_TRUE(loose);
+    EXPECT_NE(CPngCache::Get(IDP_RGB_2X2), loose);
+    SharedImage kept;
+    {
+        CPngCache cache;
+        kept = CPngCache::Get(IDP_RGB_2X2);
+        ASSERT_TRUE(kept);
+        EXPECT_NE(kept, loose);
+        EXPECT_EQ(CPngCache::Get(IDP_RGB_2X2), kept);
+        EXPECT_FALSE(CPngCache::Get(IDP_MISSING));
+        {
+            CPngCache second; // only one cache serves the process
+            EXPECT_EQ(CPngCache::Get(IDP_RGB_2X2), kept);
+            EXPECT_EQ(second.Size(), 0u);
+        }
+        EXPECT_EQ(cache.Size(), 1u);
+    }
+    EXPECT_EQ(kept.use_count(), 1); // the cache has let go; a holder keeps its image
+    EXPECT_EQ(PixelOf(*kept, 1, 1), 0xFFFFFF00u);
+    EXPECT_NE(CPngCache::Get(IDP_RGB_2X2), kept);
+}
+
+TEST_F(PngResourceTest, PrefetchingWorkerAndAskersAgreeOnOneImageAndFreeItAll) {
+    const WORD ids[] = {IDP_NOISE_64, IDP_RGB_2X2, IDP_RGBA_4X3, IDP_NOT_A_PNG, IDP_MISSING};
+    auto round = [&] {
+        CPngCache cache;
+        cache.Prefetch(ids, std::size(ids));
+        SharedImage first[std::size(ids)];
+        for (std::size_t i = std::size(ids); i-- > 0;) // against the worker's order
+            first[i] = CPngCache::Get(ids[i]);
+        for (std::size_t i = 0; i < std::size(ids); ++i)
+            EXPECT_EQ(CPngCache::Get(ids[i]), first[i]) << ids[i];
+        EXPECT_EQ(cache.Size(), 4u);
+        EXPECT_FALSE(first[4]);
+        EXPECT_EQ(first[1]->GetWidth(), 2u);
+    };
+    round(); // lazily made GDI+ and codec state is not counted
+    HRSRC found = ::FindResourceW(nullptr, MAKEINTRESOURCEW(IDP_NOISE_64), L"PNG");
+    const std::size_t resourceSize = ::SizeofResource(nullptr, found);
+    const std::size_t before = HeapBusyBytes();
+    for (int i = 0; i < 50; ++i)
+        round();
+    {
+        CPngCache ended; // ends with its worker still busy
+        ended.Prefetch(ids, std::size(ids));
+    }
+    EXPECT_LT(HeapBusyBytes(), before + resourceSize * 4);
 }
 
 } // namespace
