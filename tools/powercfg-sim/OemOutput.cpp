@@ -6,8 +6,8 @@ namespace powercfgsim {
 
 std::string Utf8ToOem(const std::string& utf8) {
     // No best fit: a letter the code page lacks shows as '?', not as a look-alike.
-    return halvane::fw::CodePageFromWide(
-        CP_OEMCP, halvane::fw::WideFromCodePage(CP_UTF8, utf8), WC_NO_BEST_FIT_CHARS);
+    return halvane::fw::CodePageFromWide(CP_OEMCP, halvane::fw::WideFromCodePage(CP_UTF8, utf8),
+                                         WC_NO_BEST_FIT_CHARS);
 }
 
 bool IsOemLeadByte(unsigned char b) {
