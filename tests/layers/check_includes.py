@@ -130,7 +130,8 @@ def self_test():
          ['engine/E.cpp:1: includes "tools/probe/Utf8.h": product code never includes tools/']),
         ({"log/L.cpp": '#include "engine/E.h"', "engine/E.cpp": '#include "log/L.h"'},
          ['log/L.cpp:1: includes "engine/E.h": log/ may include only',
-          "cycle between folders engine, log: engine -> log -> engine (engine/E.cpp:1, log/L.cpp:1)"]),
+          "cycle between folders engine, log: engine -> log -> engine "
+          "(engine/E.cpp:1, log/L.cpp:1)"]),
         ({"panel/P.cpp": '// #include "app/A.h"\n#include <app/A.h>'}, []),
     ]
     failures = 0
