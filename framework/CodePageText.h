@@ -24,17 +24,18 @@ inline std::wstring WideFromCodePage(UINT codePage, std::string_view bytes) {
     return text;
 }
 
-inline std::string CodePageFromWide(UINT codePage, std::wstring_view text) {
+// flags as for WideCharToMultiByte: WC_NO_BEST_FIT_CHARS gives '?' rather than a look-alike.
+inline std::string CodePageFromWide(UINT codePage, std::wstring_view text, DWORD flags = 0) {
     if (text.empty() || text.size() > static_cast<std::size_t>(INT_MAX))
         return {};
     const int size = static_cast<int>(text.size());
     const int needed =
-        ::WideCharToMultiByte(codePage, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
+        ::WideCharToMultiByte(codePage, flags, text.data(), size, nullptr, 0, nullptr, nullptr);
     if (needed <= 0)
         return {};
     std::string bytes(static_cast<std::size_t>(needed), '\0');
-    const int written = ::WideCharToMultiByte(codePage, 0, text.data(), size, bytes.data(), needed,
-                                              nullptr, nullptr);
+    const int written = ::WideCharToMultiByte(codePage, flags, text.data(), size, bytes.data(),
+                                              needed, nullptr, nullptr);
     bytes.resize(written > 0 ? static_cast<std::size_t>(written) : 0);
     return bytes;
 }

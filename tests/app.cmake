@@ -14,7 +14,8 @@ if(HALVANE_WINDOWS)
   add_executable(app_selfremoval_win_tests win/app/SelfRemovalTest.cpp win/feedback/CaseFolder.cpp
                                            win/feedback/ChildProcess.cpp)
   halvane_strict(app_selfremoval_win_tests)
-  target_include_directories(app_selfremoval_win_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+  target_include_directories(app_selfremoval_win_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}
+                                                                ${PROJECT_SOURCE_DIR})
   target_link_libraries(app_selfremoval_win_tests PRIVATE GTest::gtest_main shell32 ole32)
   add_dependencies(app_selfremoval_win_tests halvane_removal_probe)
   if(HALVANE_RUN_WIN_TESTS)

@@ -187,18 +187,20 @@ class ClosePathsTest(ps.WholeToolTestCase):
         self.expect_shown(base | {"please-wait"}, "设置")
         self.close("please-wait", ALT_F4)
         self.press_enter_and_escape("please-wait")
-        for name in ("please-wait", "please-wait outer", "panel", "main"):
-            for how in (SYSTEM_CLOSE, WM_CLOSE):
-                self.close(name, how)
-        self.expect_nothing_happens(base | {"please-wait"}, "closes during the change")
-
-        self.app.wait_for(lambda s: shown(s) == base | {"prompt"}, timeout=150,
-                          what="the outcome prompt")
-        self.assertEqual(self.window("prompt").find(id=su.PROMPT_TEXT).text, "电源模式修改成功")
-        for name in ("panel", "main"):
-            for how in (SYSTEM_CLOSE, WM_CLOSE):
-                self.close(name, how)
-        self.expect_nothing_happens(base | {"prompt"}, "closes of the held tool")
+        # The window that holds the tool, and the windows whose closes it ignores meanwhile.
+        for holder, closed, what in [
+                ("please-wait", ("please-wait", "please-wait outer", "panel", "main"),
+                 "closes during the change"),
+                ("prompt", ("panel", "main"), "closes of the held tool")]:
+            if holder == "prompt":
+                self.app.wait_for(lambda s: shown(s) == base | {"prompt"}, timeout=150,
+                                  what="the outcome prompt")
+                self.assertEqual(self.window("prompt").find(id=su.PROMPT_TEXT).text,
+                                 "电源模式修改成功")
+            for name in closed:
+                for how in (SYSTEM_CLOSE, WM_CLOSE):
+                    self.close(name, how)
+            self.expect_nothing_happens(base | {holder}, what)
         self.close("prompt", ALT_F4)
         self.expect_shown(base, "Alt+F4 on the outcome prompt")
         snap = windows(self.app.tree())

@@ -3,6 +3,7 @@
 #include "engine/CommandRunner.h"
 #include "engine/PowerModeTable.h"
 #include "engine/PowerSchemeSwitcher.h"
+#include "framework/CodePageText.h"
 #include "framework/ToolMessages.h"
 
 #include <shlobj.h>
@@ -18,11 +19,7 @@ namespace {
 using namespace halvane;
 
 void Print(const std::wstring& text) {
-    const int n = ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()),
-                                        nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<size_t>(n), '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), utf8.data(), n,
-                          nullptr, nullptr);
+    const std::string utf8 = fw::CodePageFromWide(CP_UTF8, text);
     std::fwrite(utf8.data(), 1, utf8.size(), stdout);
     std::fflush(stdout);
 }
@@ -65,10 +62,7 @@ std::wstring ReadLog() {
     ::ReadFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr);
     ::CloseHandle(h);
     bytes.resize(got);
-    const int n = ::MultiByteToWideChar(936, 0, bytes.data(), static_cast<int>(got), nullptr, 0);
-    std::wstring text(static_cast<size_t>(n), L'\0');
-    ::MultiByteToWideChar(936, 0, bytes.data(), static_cast<int>(got), text.data(), n);
-    return text;
+    return fw::WideFromCodePage(936, bytes);
 }
 
 void ShowPlans() {

@@ -1,21 +1,13 @@
 #include "tools/powercfg-sim/OemOutput.h"
 
+#include "framework/CodePageText.h"
+
 namespace powercfgsim {
 
 std::string Utf8ToOem(const std::string& utf8) {
-    if (utf8.empty())
-        return {};
-    int wide =
-        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    std::wstring text(static_cast<std::size_t>(wide), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), text.data(), wide);
     // No best fit: a letter the code page lacks shows as '?', not as a look-alike.
-    int n = WideCharToMultiByte(CP_OEMCP, WC_NO_BEST_FIT_CHARS, text.data(), wide, nullptr, 0,
-                                nullptr, nullptr);
-    std::string out(static_cast<std::size_t>(n), '\0');
-    WideCharToMultiByte(CP_OEMCP, WC_NO_BEST_FIT_CHARS, text.data(), wide, out.data(), n, nullptr,
-                        nullptr);
-    return out;
+    return halvane::fw::CodePageFromWide(CP_OEMCP, halvane::fw::WideFromCodePage(CP_UTF8, utf8),
+                                         WC_NO_BEST_FIT_CHARS);
 }
 
 bool IsOemLeadByte(unsigned char b) {

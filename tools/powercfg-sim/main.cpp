@@ -4,6 +4,8 @@
 #include "tools/powercfg-sim/SimCommand.h"
 #include "tools/powercfg-sim/StateFile.h"
 
+#include "framework/CodePageText.h"
+
 #include <windows.h>
 #include <objbase.h>
 #include <shellapi.h>
@@ -16,12 +18,7 @@
 namespace {
 
 std::string ToUtf8(const std::wstring& text) {
-    int n = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
-                                nullptr, nullptr);
-    std::string out(static_cast<std::size_t>(n), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), n,
-                        nullptr, nullptr);
-    return out;
+    return halvane::fw::CodePageFromWide(CP_UTF8, text);
 }
 
 std::vector<std::string> Arguments() {

@@ -7,6 +7,8 @@
 #include "tools/probe/WindowQueries.h"
 #include "tools/probe/WindowTree.h"
 
+#include "framework/CodePageText.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -39,10 +41,7 @@ int Fail(const std::string& what, int code = 1) {
 }
 
 std::wstring ToWide(const std::string& utf8) {
-    int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    std::wstring out(static_cast<std::size_t>(n), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), out.data(), n);
-    return out;
+    return halvane::fw::WideFromCodePage(CP_UTF8, utf8);
 }
 
 HWND ToHwnd(std::uint64_t value) {

@@ -4,6 +4,8 @@
 // Never shipped.
 #include "tools/urlrecorder/UrlRecorderNames.h"
 
+#include "framework/CodePageText.h"
+
 #include <windows.h>
 #include <shellapi.h>
 
@@ -12,14 +14,7 @@
 namespace {
 
 std::string ToUtf8(const std::wstring& text) {
-    if (text.empty())
-        return {};
-    const int n = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                        nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<std::size_t>(n > 0 ? n : 0), '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), n,
-                          nullptr, nullptr);
-    return out;
+    return halvane::fw::CodePageFromWide(CP_UTF8, text);
 }
 
 std::wstring Arguments() {

@@ -1,6 +1,7 @@
 #include "engine/CommandRunner.h"
 
 #include "SimFixture.h"
+#include "framework/SystemLibrary.h"
 
 #include <gtest/gtest.h>
 
@@ -105,10 +106,8 @@ TEST(ExecuteCmd, PlantedInterpreterAndPowercfgNeverRun) {
     ScratchFolder folder;
     // A batch file and a fake interpreter where a search of the current folder would find them.
     folder.Put(L"powercfg.bat", "@echo planted-powercfg\r\n");
-    wchar_t system[MAX_PATH];
-    ::GetSystemDirectoryW(system, MAX_PATH);
     const std::wstring fakeCmd = folder.Path() + L"\\cmd.exe";
-    ASSERT_TRUE(::CopyFileW((std::wstring(system) + L"\\powercfg.exe").c_str(), fakeCmd.c_str(), FALSE));
+    ASSERT_TRUE(::CopyFileW((fw::SystemFolder() + L"\\powercfg.exe").c_str(), fakeCmd.c_str(), FALSE));
     folder.Adopt(fakeCmd);
 
     SimState sim("profile=en\n");
@@ -120,10 +119,8 @@ TEST(ExecuteCmd, PlantedInterpreterAndPowercfgNeverRun) {
 
 TEST(ExecuteCmd, ChildStartsInTheSystemFolder) {
     ScratchFolder folder;
-    wchar_t system[MAX_PATH];
-    ::GetSystemDirectoryW(system, MAX_PATH);
     std::wstring cd = RunCmd(L"cd");
-    std::wstring expected = std::wstring(system) + L"\r\n";
+    std::wstring expected = fw::SystemFolder() + L"\r\n";
     ::CharLowerW(cd.data());
     ::CharLowerW(expected.data());
     EXPECT_EQ(cd, expected);

@@ -16,11 +16,12 @@
 namespace halvane {
 namespace {
 
+using test::kBalanced;
+using test::kHigh;
+using test::kSaver;
 using test::SimState;
 
-constexpr const char* kSaver = "a1841308-3541-4fab-bc81-f71556f20b4a";
-constexpr const char* kBalanced = "381b4222-f694-41f0-9685-ff5bb260df2e";
-constexpr const char* kHigh = "8c5e7fda-e8bf-4a96-9a85-a6e23a8c635c";
+// A copy of the ultimate plan that is already installed.
 constexpr const char* kUltimate = "5d2c9e11-4b0a-4f6e-9a43-7c1d2e3f4a5b";
 
 std::string BuiltInPlans(const std::string& profile) {

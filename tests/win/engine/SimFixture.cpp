@@ -1,5 +1,7 @@
 #include "SimFixture.h"
 
+#include "framework/CodePageText.h"
+
 #include <shlobj.h>
 #include <tlhelp32.h>
 
@@ -85,12 +87,7 @@ void DeleteLogFiles() {
 }
 
 std::string Gbk(const std::wstring& text) {
-    const int n = ::WideCharToMultiByte(936, 0, text.c_str(), static_cast<int>(text.size()),
-                                        nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<size_t>(n), '\0');
-    ::WideCharToMultiByte(936, 0, text.c_str(), static_cast<int>(text.size()), out.data(), n,
-                          nullptr, nullptr);
-    return out;
+    return fw::CodePageFromWide(936, text);
 }
 
 int RunningPowercfgs() {

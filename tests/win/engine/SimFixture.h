@@ -8,9 +8,11 @@
 
 namespace halvane::test {
 
-// A Chinese-profile state with Balanced active and High performance installed.
+// The built-in plans' GUIDs.
+constexpr const char* kSaver = "a1841308-3541-4fab-bc81-f71556f20b4a";
 constexpr const char* kBalanced = "381b4222-f694-41f0-9685-ff5bb260df2e";
 constexpr const char* kHigh = "8c5e7fda-e8bf-4a96-9a85-a6e23a8c635c";
+// A Chinese-profile state with Balanced active and High performance installed.
 inline const std::string kPlans = std::string("profile=zh\nactive=") + kBalanced +
                                   "\nplan=" + kBalanced + " 平衡\nplan=" + kHigh + " 高性能\n";
 

@@ -1,5 +1,7 @@
 #include "win/feedback/CaseFolder.h"
 
+#include "framework/CodePageText.h"
+
 #include <windows.h>
 
 #include <sstream>
@@ -91,14 +93,7 @@ std::vector<std::string> Lines(const std::string& text) {
 }
 
 std::string Narrow(const std::wstring& text) {
-    if (text.empty())
-        return {};
-    const int n = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                        nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<std::size_t>(n), '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), n,
-                          nullptr, nullptr);
-    return out;
+    return halvane::fw::CodePageFromWide(CP_UTF8, text);
 }
 
 } // namespace testing_win

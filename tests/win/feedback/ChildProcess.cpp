@@ -1,5 +1,7 @@
 #include "win/feedback/ChildProcess.h"
 
+#include "framework/CodePageText.h"
+
 #include <windows.h>
 
 #include <memory>
@@ -46,9 +48,7 @@ std::wstring UnixName(const std::wstring& path) {
     char* name = unixName != nullptr ? unixName((L"\\\\?\\" + path).c_str()) : nullptr;
     if (name == nullptr)
         return {};
-    const int n = ::MultiByteToWideChar(CP_UTF8, 0, name, -1, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(n > 0 ? n - 1 : 0), L'\0');
-    ::MultiByteToWideChar(CP_UTF8, 0, name, -1, wide.data(), n);
+    std::wstring wide = halvane::fw::WideFromCodePage(CP_UTF8, name);
     ::HeapFree(::GetProcessHeap(), 0, name);
     return wide;
 }
