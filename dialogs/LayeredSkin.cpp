@@ -1,8 +1,11 @@
 #include "dialogs/LayeredSkin.h"
 
 #include <cstdint>
+#include <cstring>
+#include <mutex>
 
 #include "dialogs/Premultiply.h"
+#include "dialogs/SkinPixelCache.h"
 #include "framework/ClientDC.h"
 #include "framework/DC.h"
 #include "framework/Handles.h"
@@ -27,11 +30,36 @@ bool DrawStraightAlpha(void* bits, Gdiplus::Image& skin, int width, int height,
     return true;
 }
 
+// Two: a mode change shows the please-wait dialog and the outcome prompt in turn.
+std::mutex g_pixelsLock;
+SkinPixelCache g_pixels(2);
+
+// Fills the DIB from the kept pixels; false when there are none for this skin.
+bool CopyKeptPixels(void* bits, const SharedImage& skin, int width, int height,
+                    bool highQuality) noexcept {
+    const std::lock_guard<std::mutex> guard(g_pixelsLock);
+    const std::vector<std::uint32_t>* kept = g_pixels.Find(skin, width, height, highQuality);
+    if (kept == nullptr)
+        return false;
+    std::memcpy(bits, kept->data(), kept->size() * sizeof(std::uint32_t));
+    return true;
+}
+
+void KeepPixels(const void* bits, const SharedImage& skin, int width, int height,
+                bool highQuality) noexcept {
+    try {
+        const std::lock_guard<std::mutex> guard(g_pixelsLock);
+        g_pixels.Keep(skin, width, height, highQuality, static_cast<const std::uint32_t*>(bits));
+    } catch (...) {
+        // Not kept: the next window draws its skin again.
+    }
+}
+
 } // namespace
 
-BOOL UpdateLayeredSkin(HWND window, Gdiplus::Image& skin, int width, int height,
+BOOL UpdateLayeredSkin(HWND window, const SharedImage& skin, int width, int height,
                        bool highQuality) noexcept {
-    if (window == nullptr || width <= 0 || height <= 0)
+    if (window == nullptr || !skin || width <= 0 || height <= 0)
         return FALSE;
     CClientDC windowDc(window);
     if (windowDc.GetSafeHdc() == nullptr)
@@ -53,12 +81,15 @@ BOOL UpdateLayeredSkin(HWND window, Gdiplus::Image& skin, int width, int height,
         return FALSE;
     fw::ScopedSelect select(memory, dib.Get());
 
-    // A fresh DIB section is all zero: fully transparent wherever the skin draws nothing.
-    if (!DrawStraightAlpha(bits, skin, width, height, highQuality))
-        return FALSE;
-    ::GdiFlush();
-    PremultiplyPixels(static_cast<std::uint32_t*>(bits),
-                      static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+    if (!CopyKeptPixels(bits, skin, width, height, highQuality)) {
+        // A fresh DIB section is all zero: fully transparent wherever the skin draws nothing.
+        if (!DrawStraightAlpha(bits, *skin, width, height, highQuality))
+            return FALSE;
+        ::GdiFlush();
+        PremultiplyPixels(static_cast<std::uint32_t*>(bits),
+                          static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+        KeepPixels(bits, skin, width, height, highQuality);
+    }
 
     RECT rect{};
     ::GetWindowRect(window, &rect);

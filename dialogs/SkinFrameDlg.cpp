@@ -82,7 +82,7 @@ BOOL CSkinFrameDlg::PaintLayeredSkin() noexcept {
         return FALSE;
     const fw::IntPoint size = OuterSize(m_params, m_fScale);
     // A failed update still leaves a usable pair; only a missing skin stops it.
-    UpdateLayeredSkin(GetSafeHwnd(), *m_skin, size.x, size.y, m_params.highQualitySkin);
+    UpdateLayeredSkin(GetSafeHwnd(), m_skin, size.x, size.y, m_params.highQualitySkin);
     return TRUE;
 }
 

@@ -4,6 +4,7 @@ halvane_native_test(dialogs_core_test
           unit/dialogs/ExecutePromptLayoutTest.cpp unit/dialogs/PremultiplyTest.cpp
           unit/dialogs/FeedbackLayoutTest.cpp
           unit/dialogs/AgreementTextTest.cpp unit/dialogs/TooltipLayoutTest.cpp
+          unit/dialogs/SkinPixelCacheTest.cpp
   LIBS halvane_dialogs_core)
 
 if(HALVANE_WINDOWS)
