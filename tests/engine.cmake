@@ -32,8 +32,11 @@ halvane_win_test(engine_switcher_tests
   SOURCES win/engine/PowerSchemeSwitcherTest.cpp win/engine/SimFixture.cpp
   LIBS halvane_engine)
 
-# Both write the tool's log in the prefix's common application data folder.
+# Both write the tool's log in the prefix's common application data folder. Every test that runs
+# the prefix's powercfg holds the same lock: the runner's tests count the powercfg processes
+# left running in the whole prefix.
 if(HALVANE_RUN_WIN_TESTS)
+  set_tests_properties(engine_runner_tests PROPERTIES RESOURCE_LOCK halvane_toollog)
   # Each change runs powercfg several times with half-second pauses: on a loaded machine the
   # whole suite takes far longer than the default limit.
   set_tests_properties(engine_switcher_tests PROPERTIES RESOURCE_LOCK halvane_toollog TIMEOUT 1800)

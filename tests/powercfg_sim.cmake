@@ -10,4 +10,8 @@ if(HALVANE_WINDOWS)
     SOURCES win/powercfg_sim/SimRun.cpp win/powercfg_sim/PowercfgSimTest.cpp)
   # Building the test also builds what the prefix installs for it.
   add_dependencies(powercfg_sim_test powercfg)
+  if(HALVANE_RUN_WIN_TESTS)
+    # It runs the prefix's powercfg (see tests/engine.cmake).
+    set_tests_properties(powercfg_sim_test PROPERTIES RESOURCE_LOCK halvane_toollog)
+  endif()
 endif()
