@@ -94,7 +94,7 @@ steps() { # PAIRS
     else
       echo "Step: $label (the starting point)"
     fi
-    run modechange "$1" "C:\\halvane-bench\\step$i\\Halvane.exe" | grep -E "click to|difference|bare" ||
+    run modechange "$1" "C:\\halvane-bench\\step$i\\Halvane.exe" | grep -E "click to|difference|bare commands|please-wait" ||
       echo "(mode change exited $?)"
     echo
     previous=$step
