@@ -1,6 +1,6 @@
 #include "bench/OutputCheck.h"
 
-#include "bench/WideText.h"
+#include "framework/CodePageText.h"
 
 #include <cstdio>
 #include <utility>
@@ -16,7 +16,8 @@ bool OutputCheck::Accept(const std::wstring& text, const char* who) {
         std::fprintf(stderr,
                      "%s: unexpected output of \"%s\" (is the powercfg simulator in "
                      "system32?):\n%s\n",
-                     who, ToUtf8(m_command).c_str(), ToUtf8(text).c_str());
+                     who, fw::CodePageFromWide(CP_UTF8, m_command).c_str(),
+                     fw::CodePageFromWide(CP_UTF8, text).c_str());
         return false;
     }
     if (!m_seen) {
@@ -24,7 +25,7 @@ bool OutputCheck::Accept(const std::wstring& text, const char* who) {
         m_seen = true;
     } else if (text != m_reference) {
         std::fprintf(stderr, "%s: output of \"%s\" differs from the first run\n", who,
-                     ToUtf8(m_command).c_str());
+                     fw::CodePageFromWide(CP_UTF8, m_command).c_str());
         return false;
     }
     return true;

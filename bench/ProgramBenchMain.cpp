@@ -80,63 +80,67 @@ template <class Ready> double TimeStart(const std::wstring& exe, Ready ready) {
     return watch.ElapsedMs();
 }
 
-int Startup(int pairs, const std::wstring& tool, const std::wstring& bare) {
-    std::vector<double> toolMs, bareMs, ratios;
-    for (int i = -1; i < pairs; ++i) { // pair -1: untimed warm-up
-        double t = 0, b = 0;
+// Start-up times of two programs in alternating pairs after one untimed warm-up pair, and the
+// ratio second / first per pair.
+struct PairTimes {
+    std::vector<double> first, second, ratios;
+    bool firstFailed = false; // the program that never reached its observable point
+    bool secondFailed = false;
+};
+
+template <class Ready1, class Ready2>
+PairTimes TimePairs(int pairs, const std::wstring& first, Ready1 ready1, const std::wstring& second,
+                    Ready2 ready2) {
+    PairTimes times;
+    for (int i = -1; i < pairs; ++i) {
+        double a = 0, b = 0;
         if (i % 2 == 0) {
-            t = TimeStart(tool, ToolReady);
-            b = TimeStart(bare, BareReady);
+            a = TimeStart(first, ready1);
+            b = TimeStart(second, ready2);
         } else {
-            b = TimeStart(bare, BareReady);
-            t = TimeStart(tool, ToolReady);
+            b = TimeStart(second, ready2);
+            a = TimeStart(first, ready1);
         }
-        if (t < 0 || b < 0) {
-            std::printf("start-up: %s never reached its observable point\n",
-                        t < 0 ? "Halvane.exe" : "the floor program");
-            return t < 0 ? 3 : 1;
-        }
+        times.firstFailed = a < 0;
+        times.secondFailed = b < 0;
+        if (a < 0 || b < 0)
+            return times;
         if (i < 0)
             continue;
-        toolMs.push_back(t);
-        bareMs.push_back(b);
-        ratios.push_back(t / b);
+        times.first.push_back(a);
+        times.second.push_back(b);
+        times.ratios.push_back(b / a);
+    }
+    return times;
+}
+
+int Startup(int pairs, const std::wstring& tool, const std::wstring& bare) {
+    const PairTimes t = TimePairs(pairs, bare, BareReady, tool, ToolReady);
+    if (t.firstFailed || t.secondFailed) {
+        std::printf("start-up: %s never reached its observable point\n",
+                    t.secondFailed ? "Halvane.exe" : "the floor program");
+        return t.secondFailed ? 3 : 1;
     }
     std::printf("Cold start (%d pairs, alternating order, after one warm-up pair)\n", pairs);
-    PrintSummary("Halvane.exe", toolMs);
-    PrintSummary("floor program", bareMs);
-    PrintInterval("ratio per pair", ratios, "");
-    PrintVerdict(ratios, 1.3, "start-up at most 1.3 x the floor");
+    PrintSummary("Halvane.exe", t.second);
+    PrintSummary("floor program", t.first);
+    PrintInterval("ratio per pair", t.ratios, "");
+    PrintVerdict(t.ratios, 1.3, "start-up at most 1.3 x the floor");
     return 0;
 }
 
 // Two builds of the tool started in alternating pairs, both timed to the tool's first full
 // sight: what one change to the program gained, within one run.
 int Versus(int pairs, const std::wstring& before, const std::wstring& after) {
-    std::vector<double> beforeMs, afterMs, ratios;
-    for (int i = -1; i < pairs; ++i) {
-        double b = 0, a = 0;
-        if (i % 2 == 0) {
-            b = TimeStart(before, ToolReady);
-            a = TimeStart(after, ToolReady);
-        } else {
-            a = TimeStart(after, ToolReady);
-            b = TimeStart(before, ToolReady);
-        }
-        if (a < 0 || b < 0) {
-            std::printf("versus: a build never reached its observable point\n");
-            return 1;
-        }
-        if (i < 0)
-            continue;
-        beforeMs.push_back(b);
-        afterMs.push_back(a);
-        ratios.push_back(a / b);
+    const PairTimes t = TimePairs(pairs, before, ToolReady, after, ToolReady);
+    if (t.firstFailed || t.secondFailed) {
+        std::printf("versus: a build never reached its observable point\n");
+        return 1;
     }
     std::printf("Cold start, before against after (%d pairs, alternating order)\n", pairs);
-    PrintSummary("before", beforeMs);
-    PrintSummary("after", afterMs);
-    PrintInterval("after / before", ratios, "");
+    PrintSummary("before", t.first);
+    PrintSummary("after", t.second);
+    PrintInterval("after / before", t.ratios, "");
     return 0;
 }
 

@@ -5,7 +5,7 @@
 #include "bench/OutputCheck.h"
 #include "bench/SimStateFile.h"
 #include "bench/Stopwatch.h"
-#include "bench/WideText.h"
+#include "framework/CodePageText.h"
 #include "engine/CommandRunner.h"
 
 #include <windows.h>
@@ -21,11 +21,9 @@ namespace {
 using halvane::bench::BareCommandRun;
 using halvane::bench::BareRunResult;
 using halvane::bench::CaseResult;
-using halvane::bench::FromAnsi;
 using halvane::bench::OutputCheck;
 using halvane::bench::SimStateFile;
 using halvane::bench::Stopwatch;
-using halvane::bench::ToUtf8;
 
 constexpr double kAllowanceMs = 5.0;
 constexpr int kDefaultRepetitions = 5;
@@ -43,7 +41,8 @@ bool TimeRunner(const BenchCase& c, OutputCheck* check, double* ms) {
     const BOOL ok = halvane::ExecuteCmd(c.command, &text);
     *ms = watch.ElapsedMs();
     if (!ok) {
-        std::fprintf(stderr, "ExecuteCmd could not start \"%s\"\n", ToUtf8(c.command).c_str());
+        std::fprintf(stderr, "ExecuteCmd could not start \"%s\"\n",
+                     halvane::fw::CodePageFromWide(CP_UTF8, c.command).c_str());
         return false;
     }
     return check->Accept(text, "ExecuteCmd");
@@ -57,10 +56,10 @@ bool TimeBare(const BenchCase& c, const BareCommandRun& bare, OutputCheck* check
     *reads = run.readsWithData;
     if (!run.started) {
         std::fprintf(stderr, "bare run could not start \"%s\" (error %lu)\n",
-                     ToUtf8(c.command).c_str(), run.error);
+                     halvane::fw::CodePageFromWide(CP_UTF8, c.command).c_str(), run.error);
         return false;
     }
-    return check->Accept(FromAnsi(run.bytes), "bare run");
+    return check->Accept(halvane::fw::WideFromCodePage(CP_ACP, run.bytes), "bare run");
 }
 
 // One untimed warm-up pair, then the timed pairs. The order inside a pair alternates so
