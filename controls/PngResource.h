@@ -13,4 +13,8 @@ namespace halvane {
 // decode still give an image, which reports its error status when drawn.
 int LoadPngFromResource(Gdiplus::Image** image, WORD id) noexcept;
 
+// A new image of PNG bytes (the caller deletes it), null without memory. The plain form the art
+// is stored in (see PngDecode.h) is decoded here; anything else is GDI+'s, as above.
+Gdiplus::Image* LoadPngFromBytes(const void* bytes, DWORD size) noexcept;
+
 } // namespace halvane

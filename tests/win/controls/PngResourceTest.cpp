@@ -3,7 +3,10 @@
 // while a cache lives, and no memory left once the images (or the cache) are gone.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "TestResources.h"
 #include "controls/PngCache.h"
@@ -76,6 +79,68 @@ TEST_F(PngResourceTest, UndecodableResourceStillGivesAnImageThatReportsItsError)
     std::unique_ptr<Gdiplus::Image> owned(image);
     EXPECT_NE(image->GetLastStatus(), Gdiplus::Ok);
     EXPECT_EQ(image->GetWidth(), 0u);
+}
+
+// The bytes of a file, empty when it cannot be read.
+std::vector<std::uint8_t> FileBytes(const std::wstring& path) {
+    std::vector<std::uint8_t> bytes;
+    if (FILE* file = ::_wfopen(path.c_str(), L"rb")) {
+        std::uint8_t block[4096];
+        for (std::size_t n; (n = std::fread(block, 1, sizeof block, file)) > 0;)
+            bytes.insert(bytes.end(), block, block + n);
+        std::fclose(file);
+    }
+    return bytes;
+}
+
+// All rows of a bitmap in its own pixel format.
+std::vector<std::uint8_t> RowsOf(Gdiplus::Bitmap& bitmap) {
+    const auto w = static_cast<INT>(bitmap.GetWidth()), h = static_cast<INT>(bitmap.GetHeight());
+    const Gdiplus::PixelFormat format = bitmap.GetPixelFormat();
+    const std::size_t rowBytes =
+        static_cast<std::size_t>(w) * Gdiplus::GetPixelFormatSize(format) / 8;
+    Gdiplus::Rect all(0, 0, w, h);
+    Gdiplus::BitmapData data{};
+    std::vector<std::uint8_t> rows;
+    if (bitmap.LockBits(&all, Gdiplus::ImageLockModeRead, format, &data) != Gdiplus::Ok)
+        return rows;
+    for (INT y = 0; y < h; ++y) {
+        const auto* row =
+            static_cast<const std::uint8_t*>(data.Scan0) + std::ptrdiff_t{y} * data.Stride;
+        rows.insert(rows.end(), row, row + rowBytes);
+    }
+    bitmap.UnlockBits(&data);
+    return rows;
+}
+
+// Every PNG of the program's art, decoded without GDI+'s codec, is what GDI+ makes of it.
+TEST_F(PngResourceTest, TheArtDecodesExactlyAsGdiplusDecodesIt) {
+    std::wstring folder = L"Z:";
+    for (const char c : std::string(HALVANE_ART_DIR))
+        folder += c == '/' ? L'\\' : static_cast<wchar_t>(c);
+    WIN32_FIND_DATAW found{};
+    HANDLE find = ::FindFirstFileW((folder + L"\\*.png").c_str(), &found);
+    ASSERT_NE(find, INVALID_HANDLE_VALUE);
+    int files = 0;
+    do {
+        const std::wstring path = folder + L"\\" + found.cFileName;
+        SCOPED_TRACE(std::string(path.begin(), path.end()));
+        const std::vector<std::uint8_t> bytes = FileBytes(path);
+        std::unique_ptr<Gdiplus::Image> ours(
+            LoadPngFromBytes(bytes.data(), static_cast<DWORD>(bytes.size())));
+        Gdiplus::Bitmap reference(path.c_str());
+        ASSERT_TRUE(ours && ours->GetType() == Gdiplus::ImageTypeBitmap);
+        ASSERT_EQ(reference.GetLastStatus(), Gdiplus::Ok);
+        EXPECT_EQ(ours->GetWidth(), reference.GetWidth());
+        EXPECT_EQ(ours->GetHeight(), reference.GetHeight());
+        EXPECT_EQ(ours->GetPixelFormat(), reference.GetPixelFormat());
+        const std::vector<std::uint8_t> pixels = RowsOf(static_cast<Gdiplus::Bitmap&>(*ours));
+        EXPECT_FALSE(pixels.empty());
+        EXPECT_TRUE(pixels == RowsOf(reference)); // not printed: up to a megabyte
+        ++files;
+    } while (::FindNextFileW(find, &found));
+    ::FindClose(find);
+    EXPECT_GE(files, 50);
 }
 
 // Busy bytes of the process heap, where GlobalAlloc and GDI+ allocate under Wine.
