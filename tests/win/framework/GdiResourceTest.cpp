@@ -13,7 +13,7 @@
 #include "framework/MemoryDC.h"
 #include "framework/PaintDC.h"
 #include "framework/ScopedSelect.h"
-#include "framework/WindowDC.h"
+#include "framework/ClientDC.h"
 
 namespace halvane::test {
 namespace {
