@@ -1,6 +1,12 @@
 #include "controls/ButtonImages.h"
 
+#include <commctrl.h>
+
 namespace halvane {
+
+namespace {
+constexpr DWORD kHoverTimeMs = 10;
+} // namespace
 
 void CButtonImages::Load(UINT normalId, UINT hoverId, UINT pressedId, UINT disabledId) noexcept {
     const UINT ids[] = {normalId, hoverId, pressedId, disabledId};
@@ -27,6 +33,29 @@ Gdiplus::Image* CButtonImages::Get(FaceSlot slot) const noexcept {
     if (slot == FaceSlot::None)
         return nullptr;
     return m_images[static_cast<std::size_t>(slot)].get();
+}
+
+void TrackHoverAndLeave(HWND button) noexcept {
+    TRACKMOUSEEVENT request{};
+    request.cbSize = sizeof(request);
+    request.dwFlags = TME_HOVER | TME_LEAVE;
+    request.hwndTrack = button;
+    request.dwHoverTime = kHoverTimeMs;
+    ::_TrackMouseEvent(&request);
+}
+
+void DrawButtonFace(HDC dc, const RECT& target, Gdiplus::Image* background, const RECT& bkRect,
+                    Gdiplus::Image* face, PixelSize faceSource) noexcept {
+    Gdiplus::Graphics graphics(dc);
+    graphics.SetSmoothingMode(Gdiplus::SmoothingModeHighQuality);
+    const Gdiplus::Rect to(target.left, target.top, target.right - target.left,
+                           target.bottom - target.top);
+    if (background != nullptr) {
+        graphics.DrawImage(background, to, bkRect.left, bkRect.top, bkRect.right - bkRect.left,
+                           bkRect.bottom - bkRect.top, Gdiplus::UnitPixel);
+    }
+    if (face != nullptr)
+        graphics.DrawImage(face, to, 0, 0, faceSource.width, faceSource.height, Gdiplus::UnitPixel);
 }
 
 } // namespace halvane

@@ -1,5 +1,7 @@
 // The four state images of a skinned push button (normal, hover, pressed, disabled), loaded from
-// PNG resources and owned here, so a button that is never released cannot leak them.
+// PNG resources and owned here, so a button that is never released cannot leak them; and the
+// steps both skinned buttons take with them: the hover request and the face drawn over the
+// owner's background.
 #pragma once
 
 #include <windows.h>
@@ -10,6 +12,7 @@
 #include <array>
 #include <memory>
 
+#include "controls/ButtonGeometry.h"
 #include "controls/ButtonState.h"
 #include "controls/PngCache.h"
 
@@ -29,5 +32,13 @@ public:
 private:
     std::array<SharedImage, 4> m_images;
 };
+
+// One WM_MOUSEHOVER (after the buttons' short hover time) and one WM_MOUSELEAVE for `button`.
+void TrackHoverAndLeave(HWND button) noexcept;
+
+// `bkRect` of the owner's background (when there is one), then the top-left `faceSource` pixels
+// of `face` (when there is one), each stretched onto `target` of `dc`.
+void DrawButtonFace(HDC dc, const RECT& target, Gdiplus::Image* background, const RECT& bkRect,
+                    Gdiplus::Image* face, PixelSize faceSource) noexcept;
 
 } // namespace halvane

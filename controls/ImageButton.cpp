@@ -1,14 +1,10 @@
 #include "controls/ImageButton.h"
 
-#include <commctrl.h>
-
 #include "framework/MemoryDC.h"
 
 namespace halvane {
 
 namespace {
-
-constexpr DWORD kHoverTimeMs = 10;
 
 PixelRect ToPixelRect(const RECT& rect) noexcept {
     return PixelRect{rect.left, rect.top, rect.right, rect.bottom};
@@ -79,12 +75,7 @@ void CImageButton::OnMouseMove(UINT, POINT) noexcept {
     Default();
     if (!IsWindowEnabled() || m_bTracking != 0)
         return;
-    TRACKMOUSEEVENT request{};
-    request.cbSize = sizeof(request);
-    request.dwFlags = TME_HOVER | TME_LEAVE;
-    request.hwndTrack = GetSafeHwnd();
-    request.dwHoverTime = kHoverTimeMs;
-    ::_TrackMouseEvent(&request);
+    TrackHoverAndLeave(GetSafeHwnd());
     m_bTracking = 1;
 }
 
@@ -142,23 +133,12 @@ void CImageButton::Compose(HDC target) noexcept {
         return;
     ::FillRect(memory, &m_rcClient, m_fillBrush);
     ::SetBkMode(memory, TRANSPARENT);
-    {
-        Gdiplus::Graphics graphics(memory.GetSafeHdc());
-        graphics.SetSmoothingMode(Gdiplus::SmoothingModeHighQuality);
-        const Gdiplus::Rect targetRect(m_rcClient.left, m_rcClient.top, width, height);
-        if (m_pBkImage != nullptr) {
-            graphics.DrawImage(m_pBkImage, targetRect, m_rcBkImage.left, m_rcBkImage.top,
-                               m_rcBkImage.right - m_rcBkImage.left,
-                               m_rcBkImage.bottom - m_rcBkImage.top, Gdiplus::UnitPixel);
-        }
-        // One read of the state: the whole face comes from the same value.
-        Gdiplus::Image* face =
-            m_images.Get(ChooseFace(m_nState.load(), IsWindowEnabled() != FALSE));
-        if (face != nullptr) {
-            graphics.DrawImage(face, targetRect, 0, 0, static_cast<INT>(face->GetWidth()),
-                               static_cast<INT>(face->GetHeight()), Gdiplus::UnitPixel);
-        }
-    }
+    // One read of the state: the whole face comes from the same value.
+    Gdiplus::Image* face = m_images.Get(ChooseFace(m_nState.load(), IsWindowEnabled() != FALSE));
+    const PixelSize whole = face != nullptr ? PixelSize{static_cast<int>(face->GetWidth()),
+                                                        static_cast<int>(face->GetHeight())}
+                                            : PixelSize{};
+    DrawButtonFace(memory, m_rcClient, m_pBkImage, m_rcBkImage, face, whole);
     memory.BlitTo(target, 0, 0);
 }
 

@@ -1,18 +1,10 @@
 #include "controls/PngButton.h"
 
-#include <commctrl.h>
-
 #include "controls/ButtonGeometry.h"
 #include "controls/ButtonState.h"
 #include "framework/MemoryDC.h"
 
 namespace halvane {
-
-namespace {
-
-constexpr DWORD kHoverTimeMs = 10;
-
-} // namespace
 
 const fw::MessageTable& CPngButton::Messages() noexcept {
     static const fw::MessageEntry entries[] = {
@@ -48,12 +40,7 @@ void CPngButton::OnMouseMove(UINT, POINT) noexcept {
     if (!IsWindowEnabled() || m_bTracking != 0)
         return;
     // One request per entry: hover is reported once, and the flag stays until the leave.
-    TRACKMOUSEEVENT request{};
-    request.cbSize = sizeof(request);
-    request.dwFlags = TME_HOVER | TME_LEAVE;
-    request.hwndTrack = GetSafeHwnd();
-    request.dwHoverTime = kHoverTimeMs;
-    ::_TrackMouseEvent(&request);
+    TrackHoverAndLeave(GetSafeHwnd());
     m_bTracking = 1;
 }
 
@@ -93,22 +80,12 @@ void CPngButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) noexcept {
         return;
     if (m_pBkImage == nullptr)
         ::FillRect(memory, &item, m_fillBrush);
-    {
-        Gdiplus::Graphics graphics(memory.GetSafeHdc());
-        graphics.SetSmoothingMode(Gdiplus::SmoothingModeHighQuality);
-        const Gdiplus::Rect target(item.left, item.top, width, height);
-        if (m_pBkImage != nullptr) {
-            graphics.DrawImage(m_pBkImage, target, m_rcBkImage.left, m_rcBkImage.top,
-                               m_rcBkImage.right - m_rcBkImage.left,
-                               m_rcBkImage.bottom - m_rcBkImage.top, Gdiplus::UnitPixel);
-        }
-        Gdiplus::Image* face = m_images.Get(ChooseFace(m_nState, IsWindowEnabled() != FALSE));
-        if (face != nullptr) {
-            const PixelSize source = FaceSourceSize(static_cast<int>(face->GetWidth()),
-                                                    static_cast<int>(face->GetHeight()), m_fScale);
-            graphics.DrawImage(face, target, 0, 0, source.width, source.height, Gdiplus::UnitPixel);
-        }
-    }
+    Gdiplus::Image* face = m_images.Get(ChooseFace(m_nState, IsWindowEnabled() != FALSE));
+    const PixelSize source = face != nullptr
+                                 ? FaceSourceSize(static_cast<int>(face->GetWidth()),
+                                                  static_cast<int>(face->GetHeight()), m_fScale)
+                                 : PixelSize{};
+    DrawButtonFace(memory, item, m_pBkImage, m_rcBkImage, face, source);
     memory.BlitTo(lpDrawItemStruct->hDC, 0, 0);
 }
 
