@@ -3,6 +3,7 @@
 #include <string>
 
 #include "controls/CheckBoxLayout.h"
+#include "controls/FontUtil.h"
 #include "controls/PngCache.h"
 #include "framework/PaintDC.h"
 #include "framework/ScopedSelect.h"
@@ -24,17 +25,8 @@ CCheckBoxBtn::CCheckBoxBtn() noexcept : m_fillBrush(RGB(255, 255, 255)) {}
 CCheckBoxBtn::~CCheckBoxBtn() = default;
 
 void CCheckBoxBtn::InitFont() noexcept {
-    const HWND parent = GetParentHandle();
-    auto base =
-        parent ? reinterpret_cast<HFONT>(::SendMessageW(parent, WM_GETFONT, 0, 0)) : nullptr;
-    if (base == nullptr)
-        base = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
-    if (base == nullptr)
-        base = static_cast<HFONT>(::GetStockObject(ANSI_VAR_FONT));
-    LOGFONTW record{};
-    if (base != nullptr)
-        ::GetObjectW(base, sizeof(record), &record);
-    m_font.CreateFontIndirect(&record);
+    // No size change: the parent's font as it is.
+    CreateDerivedFontOf(GetParentHandle(), 0, 0, m_font);
 }
 
 void CCheckBoxBtn::OnMButtonDown(UINT, POINT) noexcept {

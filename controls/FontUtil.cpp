@@ -7,8 +7,9 @@ namespace halvane {
 
 namespace {
 
-LOGFONTW DerivedLogFont(const CWnd* window, int sizeDelta, int weight) noexcept {
-    HFONT base = window && window->GetSafeHwnd() ? window->GetFont() : nullptr;
+LOGFONTW DerivedLogFont(HWND window, int sizeDelta, int weight) noexcept {
+    auto base =
+        window ? reinterpret_cast<HFONT>(::SendMessageW(window, WM_GETFONT, 0, 0)) : nullptr;
     if (base == nullptr)
         base = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
     if (base == nullptr)
@@ -26,9 +27,13 @@ LOGFONTW DerivedLogFont(const CWnd* window, int sizeDelta, int weight) noexcept 
 
 } // namespace
 
-void CreateDerivedFont(const CWnd* window, int sizeDelta, int weight, CFont& font) noexcept {
+void CreateDerivedFontOf(HWND window, int sizeDelta, int weight, CFont& font) noexcept {
     const LOGFONTW record = DerivedLogFont(window, sizeDelta, weight);
     font.CreateFontIndirect(&record);
+}
+
+void CreateDerivedFont(const CWnd* window, int sizeDelta, int weight, CFont& font) noexcept {
+    CreateDerivedFontOf(window ? window->GetSafeHwnd() : nullptr, sizeDelta, weight, font);
 }
 
 int GetTextWidth(const CWnd* window, HDC dc, std::wstring text, int sizeDelta,
