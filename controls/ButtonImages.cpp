@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "controls/ButtonGeometry.h"
+
 namespace halvane {
 
 namespace {
@@ -45,7 +47,7 @@ void TrackHoverAndLeave(HWND button) noexcept {
 }
 
 void DrawButtonFace(HDC dc, const RECT& target, Gdiplus::Image* background, const RECT& bkRect,
-                    Gdiplus::Image* face, PixelSize faceSource) noexcept {
+                    Gdiplus::Image* face, float faceScale) noexcept {
     Gdiplus::Graphics graphics(dc);
     graphics.SetSmoothingMode(Gdiplus::SmoothingModeHighQuality);
     const Gdiplus::Rect to(target.left, target.top, target.right - target.left,
@@ -54,8 +56,11 @@ void DrawButtonFace(HDC dc, const RECT& target, Gdiplus::Image* background, cons
         graphics.DrawImage(background, to, bkRect.left, bkRect.top, bkRect.right - bkRect.left,
                            bkRect.bottom - bkRect.top, Gdiplus::UnitPixel);
     }
-    if (face != nullptr)
-        graphics.DrawImage(face, to, 0, 0, faceSource.width, faceSource.height, Gdiplus::UnitPixel);
+    if (face == nullptr)
+        return;
+    const PixelSize source = FaceSourceSize(static_cast<int>(face->GetWidth()),
+                                            static_cast<int>(face->GetHeight()), faceScale);
+    graphics.DrawImage(face, to, 0, 0, source.width, source.height, Gdiplus::UnitPixel);
 }
 
 } // namespace halvane

@@ -12,7 +12,6 @@
 #include <array>
 #include <memory>
 
-#include "controls/ButtonGeometry.h"
 #include "controls/ButtonState.h"
 #include "controls/PngCache.h"
 
@@ -36,9 +35,9 @@ private:
 // One WM_MOUSEHOVER (after the buttons' short hover time) and one WM_MOUSELEAVE for `button`.
 void TrackHoverAndLeave(HWND button) noexcept;
 
-// `bkRect` of the owner's background (when there is one), then the top-left `faceSource` pixels
-// of `face` (when there is one), each stretched onto `target` of `dc`.
+// `bkRect` of the owner's background (when there is one), then `face` (when there is one, the
+// part FaceSourceSize gives for `faceScale`), each stretched onto `target` of `dc`.
 void DrawButtonFace(HDC dc, const RECT& target, Gdiplus::Image* background, const RECT& bkRect,
-                    Gdiplus::Image* face, PixelSize faceSource) noexcept;
+                    Gdiplus::Image* face, float faceScale) noexcept;
 
 } // namespace halvane

@@ -133,12 +133,9 @@ void CImageButton::Compose(HDC target) noexcept {
         return;
     ::FillRect(memory, &m_rcClient, m_fillBrush);
     ::SetBkMode(memory, TRANSPARENT);
-    // One read of the state: the whole face comes from the same value.
+    // One read of the state: the whole face comes from the same value; it is drawn whole.
     Gdiplus::Image* face = m_images.Get(ChooseFace(m_nState.load(), IsWindowEnabled() != FALSE));
-    const PixelSize whole = face != nullptr ? PixelSize{static_cast<int>(face->GetWidth()),
-                                                        static_cast<int>(face->GetHeight())}
-                                            : PixelSize{};
-    DrawButtonFace(memory, m_rcClient, m_pBkImage, m_rcBkImage, face, whole);
+    DrawButtonFace(memory, m_rcClient, m_pBkImage, m_rcBkImage, face, 1.0f);
     memory.BlitTo(target, 0, 0);
 }
 

@@ -1,6 +1,5 @@
 #include "controls/PngButton.h"
 
-#include "controls/ButtonGeometry.h"
 #include "controls/ButtonState.h"
 #include "framework/MemoryDC.h"
 
@@ -81,11 +80,7 @@ void CPngButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) noexcept {
     if (m_pBkImage == nullptr)
         ::FillRect(memory, &item, m_fillBrush);
     Gdiplus::Image* face = m_images.Get(ChooseFace(m_nState, IsWindowEnabled() != FALSE));
-    const PixelSize source = face != nullptr
-                                 ? FaceSourceSize(static_cast<int>(face->GetWidth()),
-                                                  static_cast<int>(face->GetHeight()), m_fScale)
-                                 : PixelSize{};
-    DrawButtonFace(memory, item, m_pBkImage, m_rcBkImage, face, source);
+    DrawButtonFace(memory, item, m_pBkImage, m_rcBkImage, face, m_fScale);
     memory.BlitTo(lpDrawItemStruct->hDC, 0, 0);
 }
 

@@ -71,9 +71,9 @@ bool ReadHeader(ChunkReader& reader, PlainPngInfo* info) noexcept {
     const std::uint32_t width = ReadBe32(header);
     const std::uint32_t height = ReadBe32(header + 4);
     const std::uint8_t depth = header[8], colour = header[9];
-    if (width == 0 || height == 0 || width > 0x7FFFFFFFu || height > 0x7FFFFFFFu ||
-        std::uint64_t{width} * height > kMaxPixels || depth != 8 || (colour != 2 && colour != 6) ||
-        header[10] != 0 || header[11] != 0 || header[12] != 0)
+    // The pixel bound also keeps each side far below PNG's 2^31 limit.
+    if (width == 0 || height == 0 || std::uint64_t{width} * height > kMaxPixels || depth != 8 ||
+        (colour != 2 && colour != 6) || header[10] != 0 || header[11] != 0 || header[12] != 0)
         return false;
     *info = {width, height, colour == 6};
     return true;
